@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Dictionary.h"
+
+#include <QList>
+#include <QString>
+
+namespace velmora {
+
+// Difficulty codes held in DifficultyLevel: 2..15 draw entries of exactly that many
+// characters (blanks included), 16 entries longer than 15, 17 a length drawn for every game.
+enum DifficultyCode : qint16 {
+    ShortestLevel = 2,
+    LongestExactLevel = 15,
+    LongLevel = 16,
+    RandomLevel = 17,
+    StartLevel = 5,
+};
+
+inline constexpr int StageCount = 10; // wrong guesses that lose a game
+inline constexpr int UsedLetterSlots = 27; // room for guesses before the record grows
+
+// Everything the game remembers during a run. One instance lives as long as the main window.
+//
+// Counters that follow the length of an entry (LettersToFind, LettersRevealed, UsedCount) are
+// 32-bit: an entry may be far longer than 32,767 characters and must still be counted right.
+struct GameState
+{
+    QString DictionaryPath;
+    QString HelpText;
+    qint16 DifficultyLevel = 0;
+    bool RandomLength = false;
+    bool IsPhrase = false;
+
+    QString CurrentWord; // lower case
+    QString WordLetters; // WordLetters[i]: the character at position i of CurrentWord
+    QString MaskCells; // MaskCells[i]: '_' hidden, ' ' a blank of a phrase, else the character
+    qint32 LettersToFind = 0;
+    qint32 LettersRevealed = 0;
+    qint16 WrongGuesses = 0;
+    QString Guess;
+    // One character per slot: at least 27 slots, blanks where no guess has been recorded yet.
+    QList<QChar> UsedLetters;
+    qint32 UsedCount = 0;
+    bool HitFlag = false;
+    bool RepeatFlag = false;
+    qint32 RandomIndex = 0;
+
+    Dictionary Tables;
+};
+
+} // namespace velmora

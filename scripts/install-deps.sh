@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs every Debian package needed to build, test, benchmark and run Velmora.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-qpa-plugins libgl-dev
+  libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-liberation2 fontconfig
+  xvfb xauth imagemagick
+  dpkg-dev file desktop-file-utils appstream
+)
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
