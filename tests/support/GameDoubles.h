@@ -43,14 +43,20 @@ public:
     QList<int> missingPictures;
 };
 
-// Records prompts; Yes/No answers come from a script (No once it runs out).
+// Records prompts and what the display showed behind each; Yes/No answers come from a
+// script (No once it runs out).
 class ScriptedPrompter final : public Prompter
 {
 public:
-    void inform(const QString &text) override { prompts.append(text); }
+    explicit ScriptedPrompter(const FakeDisplay &display)
+        : m_display(display)
+    {
+    }
+
+    void inform(const QString &text) override { record(text); }
     bool askYesNo(const QString &text) override
     {
-        prompts.append(text);
+        record(text);
         if (answers.empty())
             return false;
         const bool yes = answers.front();
@@ -59,7 +65,17 @@ public:
     }
 
     QStringList prompts;
+    QList<QHash<TextField, QString>> behind; // the display's texts while each prompt was open
     std::deque<bool> answers;
+
+private:
+    void record(const QString &text)
+    {
+        prompts.append(text);
+        behind.append(m_display.texts);
+    }
+
+    const FakeDisplay &m_display;
 };
 
 // Hands out scripted draws, then `fallback` for ever.
@@ -87,7 +103,7 @@ public:
 struct GameRig
 {
     FakeDisplay display;
-    ScriptedPrompter prompter;
+    ScriptedPrompter prompter{display};
     ScriptedRandom random;
     Game game{display, prompter, random};
 
