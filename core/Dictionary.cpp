@@ -8,13 +8,47 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace velmora {
+
+// Where the fields of a text are: the length of each, in file order, and the totals per class.
+struct FieldScan
+{
+    explicit FieldScan(std::size_t maxFields)
+        : lengths(new quint32[maxFields]) // never more fields than characters + 1; pages untouched stay free
+    {
+    }
+
+    std::unique_ptr<quint32[]> lengths;
+    std::size_t fields = 0;
+    std::array<std::size_t, Dictionary::LongClass + 1> entries{};
+    std::array<std::size_t, Dictionary::LongClass + 1> chars{};
+    bool ascii = true;
+
+    static int classOf(std::size_t length)
+    {
+        return length > std::size_t(Dictionary::LongestShortEntry) ? Dictionary::LongClass : int(length);
+    }
+
+    void add(std::size_t length)
+    {
+        const int c = classOf(length);
+        ++entries[c];
+        chars[c] += length;
+        lengths[fields++] = quint32(length);
+    }
+};
+
 namespace {
 
 constexpr bool isDelimiter(char16_t c)
@@ -22,67 +56,88 @@ constexpr bool isDelimiter(char16_t c)
     return c == u'\n' || c == u'\r' || c == u',';
 }
 
-// First delimiter in [p, end), or end.
-const char16_t *findDelimiter(const char16_t *p, const char16_t *end)
+// A field ends at a delimiter; the next one starts after it, a CR followed by LF counting as one
+// line end. A line end at the very end of the text starts no further field.
+template <typename Char>
+std::size_t nextFieldStart(const Char *text, std::size_t n, std::size_t delimiter)
 {
-    while (p < end && !isDelimiter(*p))
-        ++p;
-    return p;
+    std::size_t next = delimiter + 1;
+    if (text[delimiter] == '\r' && next < n && text[next] == '\n')
+        ++next;
+    return next;
 }
 
-const unsigned char *findDelimiter(const unsigned char *p, const unsigned char *end)
+FieldScan scanFields(const char16_t *text, std::size_t n)
 {
+    FieldScan scan(n + 1);
+    std::size_t start = 0;
+    while (start < n) {
+        std::size_t d = start;
+        while (d < n && !isDelimiter(text[d]))
+            ++d;
+        scan.add(d - start);
+        if (d == n)
+            break;
+        start = nextFieldStart(text, n, d);
+    }
+    return scan;
+}
+
+// The same for bytes, eight at a time, noting on the way whether any byte is outside ASCII.
+FieldScan scanFields(const unsigned char *text, std::size_t n)
+{
+    FieldScan scan(n + 1);
+    std::size_t start = 0;
+    const auto delimiterAt = [&](std::size_t d) {
+        if (d < start)
+            return; // the LF of a CRLF
+        scan.add(d - start);
+        start = nextFieldStart(text, n, d);
+    };
+
+    constexpr std::uint64_t lows = 0x7F7F7F7F7F7F7F7Fu;
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    // The high bit of every zero byte of v, exact for each byte.
+    const auto zeroBytes = [](std::uint64_t v) { return ~(((v & lows) + lows) | v | lows); };
+    std::uint64_t seen = 0;
+    std::size_t i = 0;
     if constexpr (std::endian::native == std::endian::little) {
-        // Eight bytes at a time: a byte equal to c turns into a zero byte of w ^ c, and
-        // (v - 0x01..) & ~v & 0x80.. marks the lowest zero byte of v exactly.
-        constexpr std::uint64_t ones = 0x0101010101010101u;
-        constexpr std::uint64_t highs = 0x8080808080808080u;
-        const auto zeroBytes = [](std::uint64_t v) { return (v - ones) & ~v & highs; };
-        while (end - p >= 8) {
+        for (; i + 8 <= n; i += 8) {
             std::uint64_t w;
-            std::memcpy(&w, p, sizeof w);
-            const std::uint64_t hits =
+            std::memcpy(&w, text + i, sizeof w);
+            seen |= w;
+            std::uint64_t hits =
                 zeroBytes(w ^ (ones * '\n')) | zeroBytes(w ^ (ones * '\r')) | zeroBytes(w ^ (ones * ','));
-            if (hits)
-                return p + std::countr_zero(hits) / 8;
-            p += 8;
+            while (hits) {
+                delimiterAt(i + std::size_t(std::countr_zero(hits)) / 8);
+                hits &= hits - 1;
+            }
         }
     }
-    while (p < end && !isDelimiter(*p))
-        ++p;
-    return p;
+    for (; i < n; ++i) {
+        seen |= text[i];
+        if (isDelimiter(text[i]))
+            delimiterAt(i);
+    }
+    if (start < n)
+        scan.add(n - start);
+    scan.ascii = (seen & ~lows) == 0;
+    return scan;
 }
 
-// Calls field(begin, length) for every field of [p, end).
-template <typename Char, typename Field>
-void forEachField(const Char *p, const Char *end, Field &&field)
+// ASCII widens to UTF-16 eight characters at a time.
+void copyAscii(const unsigned char *from, std::size_t length, char16_t *to)
 {
-    while (p < end) {
-        const Char *d = findDelimiter(p, end);
-        field(p, std::size_t(d - p));
-        if (d == end)
-            return;
-        p = d + 1;
-        if (*d == '\r' && p < end && *p == '\n')
-            ++p;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 8 <= length; i += 8) {
+        const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(from + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(to + i), _mm_unpacklo_epi8(bytes, zero));
     }
-}
-
-bool isAscii(QByteArrayView bytes)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto *end = p + bytes.size();
-    unsigned char any = 0;
-    while (end - p >= 64) {
-        for (int i = 0; i < 64; ++i)
-            any |= p[i];
-        if (any & 0x80)
-            return false;
-        p += 64;
-    }
-    while (p < end)
-        any |= *p++;
-    return !(any & 0x80);
+#endif
+    for (; i < length; ++i)
+        to[i] = from[i];
 }
 
 // Windows-1252: Latin-1 but for 0x80..0x9F. The five bytes it leaves undefined keep their
@@ -93,9 +148,17 @@ constexpr std::array<char16_t, 32> cp1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-constexpr char16_t fromCp1252(unsigned char b)
+void copyCp1252(const unsigned char *from, std::size_t length, char16_t *to)
 {
-    return (b >= 0x80 && b < 0xA0) ? cp1252High[b - 0x80] : char16_t(b);
+    for (std::size_t i = 0; i < length; ++i) {
+        const unsigned char b = from[i];
+        to[i] = (b >= 0x80 && b < 0xA0) ? cp1252High[b - 0x80] : char16_t(b);
+    }
+}
+
+void copyUtf16(const char16_t *from, std::size_t length, char16_t *to)
+{
+    std::copy_n(from, length, to);
 }
 
 struct FileDescriptor
@@ -160,55 +223,54 @@ Dictionary::ReadStatus readAll(const QString &path, QByteArray &bytes)
 
 } // namespace
 
-template <typename Char, typename Map>
-Dictionary Dictionary::build(const Char *begin, const Char *end, Map map)
+template <typename Char, typename Copy>
+Dictionary Dictionary::build(const Char *text, std::size_t n, const FieldScan &scan, Copy copy)
 {
-    const auto classOf = [](std::size_t length) {
-        return length > std::size_t(LongestShortEntry) ? LongClass : int(length);
-    };
-
-    // First pass: sizes, so every row is allocated once and exactly.
-    std::array<std::size_t, LongClass + 1> entries{};
-    std::array<std::size_t, LongClass + 1> chars{};
-    forEachField(begin, end, [&](const Char *, std::size_t length) {
-        const int c = classOf(length);
-        ++entries[c];
-        chars[c] += length;
-    });
-
     Dictionary d;
+    std::array<char16_t *, LongClass + 1> textOut{};
+    std::array<quint32 *, LongClass + 1> endOut{};
+    std::array<quint32, LongClass + 1> used{};
     for (int c = 0; c <= LongClass; ++c) {
-        d.m_rows[c].text.resize(chars[c]);
-        d.m_rows[c].ends.reserve(entries[c]);
+        Row &row = d.m_rows[c];
+        row.text.reset(new char16_t[scan.chars[c]]);
+        row.ends.reset(new quint32[scan.entries[c]]);
+        row.count = qint32(scan.entries[c]);
+        textOut[c] = row.text.get();
+        endOut[c] = row.ends.get();
         if (c != LongClass)
-            d.m_shortWordCount += qint32(entries[c]);
+            d.m_shortWordCount += row.count;
     }
 
-    forEachField(begin, end, [&](const Char *field, std::size_t length) {
-        Row &row = d.m_rows[classOf(length)];
-        const std::size_t at = row.ends.empty() ? 0 : row.ends.back();
-        char16_t *out = row.text.data() + at;
-        for (std::size_t i = 0; i < length; ++i)
-            out[i] = map(field[i]);
-        row.ends.push_back(quint32(at + length));
-    });
+    std::size_t start = 0;
+    for (std::size_t f = 0; f < scan.fields; ++f) {
+        const quint32 length = scan.lengths[f];
+        const int c = FieldScan::classOf(length);
+        copy(text + start, length, textOut[c] + used[c]);
+        used[c] += length;
+        *endOut[c]++ = used[c];
+        if (start + length < n)
+            start = nextFieldStart(text, n, start + length);
+    }
     return d;
 }
 
 Dictionary Dictionary::fromBytes(QByteArrayView bytes)
 {
     const auto *b = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto *e = b + bytes.size();
-    if (isAscii(bytes))
-        return build(b, e, [](unsigned char c) { return char16_t(c); });
+    const auto n = std::size_t(bytes.size());
+    const FieldScan scan = scanFields(b, n);
+    if (scan.ascii)
+        return build(b, n, scan, [](auto... a) { copyAscii(a...); });
 
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes); // skips a byte-order mark
     if (!utf8.hasError()) {
         const auto *t = reinterpret_cast<const char16_t *>(text.utf16());
-        return build(t, t + text.size(), [](char16_t c) { return c; });
+        const auto length = std::size_t(text.size());
+        return build(t, length, scanFields(t, length), [](auto... a) { copyUtf16(a...); });
     }
-    return build(b, e, fromCp1252);
+    // Windows-1252 gives one character per byte, so the fields are those already found.
+    return build(b, n, scan, [](auto... a) { copyCp1252(a...); });
 }
 
 Dictionary::ReadStatus Dictionary::readFile(const QString &path, Dictionary &out)
@@ -232,10 +294,10 @@ qint32 Dictionary::LengthCounts(int length) const
 QString Dictionary::entry(int entryClass, qint32 slot) const
 {
     const Row &row = m_rows[entryClass];
-    if (slot < 0 || slot >= count(entryClass))
+    if (slot < 0 || slot >= row.count)
         return {};
     const quint32 from = slot == 0 ? 0 : row.ends[slot - 1];
-    return QString(reinterpret_cast<const QChar *>(row.text.data() + from), row.ends[slot] - from);
+    return QString(reinterpret_cast<const QChar *>(row.text.get() + from), row.ends[slot] - from);
 }
 
 QString Dictionary::WordsByLength(int length, qint32 slot) const
@@ -283,8 +345,10 @@ qint32 Dictionary::playableSlot(int entryClass, qint32 k) const
 std::size_t Dictionary::heapBytes() const
 {
     std::size_t total = 0;
-    for (const Row &row : m_rows)
-        total += row.text.capacity() * sizeof(char16_t) + row.ends.capacity() * sizeof(quint32);
+    for (const Row &row : m_rows) {
+        const std::size_t entries = std::size_t(row.count);
+        total += (entries ? row.ends[entries - 1] : 0) * sizeof(char16_t) + entries * sizeof(quint32);
+    }
     return total;
 }
 

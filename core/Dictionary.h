@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cstddef>
-#include <vector>
+#include <memory>
 
 namespace velmora {
+
+struct FieldScan;
 
 // The loaded entries, grouped by length: rows 0 to 15 hold the entries of exactly that many
 // characters, a separate list the entries longer than 15, all in file order.
@@ -59,14 +61,15 @@ public:
 private:
     struct Row
     {
-        std::vector<char16_t> text;
-        std::vector<quint32> ends; // entry i is text[ends[i - 1] (0 for i = 0), ends[i])
+        std::unique_ptr<char16_t[]> text;
+        std::unique_ptr<quint32[]> ends; // entry i is text[ends[i - 1] (0 for i = 0), ends[i])
+        qint32 count = 0;
     };
 
-    template <typename Char, typename Map>
-    static Dictionary build(const Char *begin, const Char *end, Map map);
+    template <typename Char, typename Copy>
+    static Dictionary build(const Char *text, std::size_t n, const FieldScan &scan, Copy copy);
 
-    qint32 count(int entryClass) const { return qint32(m_rows[entryClass].ends.size()); }
+    qint32 count(int entryClass) const { return m_rows[entryClass].count; }
     QString entry(int entryClass, qint32 slot) const;
     bool isPlayable(int entryClass, qint32 slot) const;
 
