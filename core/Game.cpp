@@ -140,6 +140,7 @@ void Game::GenerateWord()
                 s.MaskCells.clear();
                 s.LettersToFind = 0;
                 m_prompter.inform(texts::NoPlayableWords);
+                showHeadings();
                 showNoGame();
                 return;
             }

@@ -1,21 +1,488 @@
 #include "GameDoubles.h"
+#include "Texts.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace velmora;
 using namespace velmora::testing;
 
+namespace {
+
+const QString Wait = QStringLiteral("Program is Loading the Dictionary. Please wait...");
+const QString Won = QStringLiteral("You've won! Play again?");
+const QString Lost = QStringLiteral("You've lost! Play again?");
+const QString TypeALetter = QStringLiteral("Please type a letter in the box using the keyboard.");
+const QString HelpText = QStringLiteral("Click 'New Game' to start.");
+
+// A working folder with a Dictionary folder, made current for the life of the object.
+class WorkingFolder
+{
+public:
+    WorkingFolder()
+        : m_previous(QDir::currentPath())
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("Dictionary"));
+        QDir::setCurrent(m_dir.path());
+    }
+    ~WorkingFolder() { QDir::setCurrent(m_previous); }
+
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(m_dir.filePath(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// A rig with a dictionary installed and a new game started at the level given.
+void startGame(GameRig &rig, QByteArrayView dictionary, qint16 level, std::initializer_list<double> draws = {})
+{
+    rig.display.setText(TextField::Helper, HelpText);
+    rig.state().HelpText = HelpText;
+    rig.useDictionary(dictionary);
+    rig.state().DifficultyLevel = level;
+    rig.random.values.assign(draws.begin(), draws.end());
+    rig.game.NewGame();
+}
+
+} // namespace
+
 class TestGame : public QObject
 {
     Q_OBJECT
 private slots:
-    void smoke()
+    void startUpLoadsTheShippedDictionary()
+    {
+        WorkingFolder folder;
+        folder.write(QStringLiteral("Dictionary/Dictionary.txt"), "alpha\nbeta\ngamma delta\n");
+        GameRig rig;
+        rig.display.setText(TextField::Helper, HelpText);
+        rig.game.StartUp();
+
+        QCOMPARE(rig.prompter.prompts, (QStringList{Wait, QStringLiteral(" 3 words loaded.")}));
+        QCOMPARE(rig.random.seeded, 1);
+        QCOMPARE(rig.state().DictionaryPath, QStringLiteral("Dictionary\\Dictionary.txt"));
+        QCOMPARE(rig.state().HelpText, HelpText);
+        QCOMPARE(rig.state().DifficultyLevel, qint16(5));
+        QVERIFY(!rig.state().RandomLength);
+        QCOMPARE(rig.display.enabled.value(GuessControl::Letter), true);
+        QCOMPARE(rig.display.enabled.value(GuessControl::EnterCharacter), false);
+        QCOMPARE(rig.display.text(TextField::Chances), QStringLiteral("You have 10 chances left!"));
+        QCOMPARE(rig.display.picture, QStringLiteral("Images/0.bmp"));
+    }
+
+    void startUpWithoutDictionaryIsSilent()
+    {
+        WorkingFolder folder;
+        GameRig rig;
+        rig.game.StartUp();
+        QCOMPARE(rig.prompter.prompts, QStringList{Wait});
+        QCOMPARE(rig.state().Tables.TotalWords(), 0);
+        QCOMPARE(rig.display.enabled.value(GuessControl::EnterCharacter), false);
+
+        // A new game then reports the missing length and offers nothing to guess.
+        rig.game.NewGame();
+        QCOMPARE(rig.prompter.prompts.last(),
+                 QStringLiteral("There are no words that are  5letters long in the dictionary."));
+        QCOMPARE(rig.display.enabled.value(GuessControl::EnterCharacter), false);
+        QCOMPARE(rig.display.enabled.value(GuessControl::Letter), false);
+    }
+
+    void countPrompt_data()
+    {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("empty file") << 0 << QStringLiteral(" 0 words loaded.");
+        QTest::newRow("one") << 1 << QStringLiteral(" 1 words loaded.");
+        QTest::newRow("shipped size") << 170000 << QStringLiteral(" 170000 words loaded.");
+    }
+
+    void countPrompt()
+    {
+        QFETCH(int, entries);
+        QFETCH(QString, prompt);
+        WorkingFolder folder;
+        folder.write(QStringLiteral("Dictionary/n.txt"), QByteArray("w,").repeated(entries).chopped(entries ? 1 : 0));
+        GameRig rig;
+        QCOMPARE(rig.game.LoadDictionary(QStringLiteral("Dictionary\\n.txt")), Dictionary::ReadStatus::Loaded);
+        QCOMPARE(rig.prompter.prompts, (QStringList{Wait, prompt}));
+        QCOMPARE(rig.state().Tables.TotalWords(), entries);
+    }
+
+    void resetClearsTheGame()
     {
         GameRig rig;
-        rig.useDictionary("apple\n");
-        rig.state().DifficultyLevel = 5;
+        startGame(rig, "abc\n", 3);
+        for (const char *g : {"x", "y", "a", ""})
+            rig.guess(QString::fromLatin1(g));
+        QCOMPARE(rig.display.text(TextField::Helper), TypeALetter);
+        rig.display.setEnabled(GuessControl::Letter, false);
+        rig.display.setEnabled(GuessControl::EnterCharacter, false);
+        rig.display.setText(TextField::Label2, QStringLiteral("The Phrase Is:"));
+
+        rig.game.Initialise();
+        const GameState &s = rig.state();
+        QCOMPARE(s.WrongGuesses, qint16(0));
+        QCOMPARE(s.LettersRevealed, 0);
+        QCOMPARE(s.UsedCount, 0);
+        QCOMPARE(s.UsedLetters, QList<QChar>(27, QLatin1Char(' ')));
+        QVERIFY(!s.HitFlag && !s.RepeatFlag);
+        QCOMPARE(rig.display.text(TextField::TheWord), QString());
+        QCOMPARE(rig.display.text(TextField::LettersUsed), QString());
+        QCOMPARE(rig.display.text(TextField::Letter), QString());
+        QCOMPARE(rig.display.text(TextField::Helper), HelpText);
+        QCOMPARE(rig.display.text(TextField::Chances), QStringLiteral("You have 10 chances left!"));
+        QCOMPARE(rig.display.text(TextField::Label2), QStringLiteral("The Phrase Is:")); // untouched
+        QCOMPARE(rig.display.stage, 0);
+        QVERIFY(rig.display.enabled.value(GuessControl::Letter));
+        QVERIFY(rig.display.enabled.value(GuessControl::EnterCharacter));
+        QCOMPARE(s.CurrentWord, QStringLiteral("abc")); // the entry stays until the next draw
+    }
+
+    void missingPicturesKeepThePreviousOne()
+    {
+        GameRig rig;
+        startGame(rig, "abc\n", 3);
+        rig.display.missingPictures = {0, 2};
+        rig.guess(QStringLiteral("x"));
+        rig.guess(QStringLiteral("y")); // picture 2 is missing: picture 1 stays, the game goes on
+        QCOMPARE(rig.display.stage, 1);
+        QCOMPARE(rig.state().WrongGuesses, qint16(2));
+        rig.guess(QStringLiteral("z"));
+        QCOMPARE(rig.display.picture, QStringLiteral("Images/3.bmp"));
+        rig.game.Initialise(); // picture 0 is missing too
+        QCOMPARE(rig.display.stage, 3);
+        QCOMPARE(rig.display.pictureRequests.last(), QStringLiteral("Images/0.bmp"));
+    }
+
+    // Legend: the dictionary file's text, the level, the random draws; what the game shows.
+    void generateWord_data()
+    {
+        QTest::addColumn<QByteArray>("dictionary");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<int>("revealed");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QStringList>("prompts");
+
+        const QString word = QStringLiteral("The Word Is:");
+        const QString phrase = QStringLiteral("The Phrase Is:");
+        QTest::newRow("five letters") << QByteArray("apple\n") << 5 << QList<double>{0.0} << "_ _ _ _ _ " << word
+                                      << "Word Length: 5 letters" << 0 << "apple" << QStringList{};
+        QTest::newRow("mixed case is lowered") << QByteArray("ApPlE\n") << 5 << QList<double>{0.0} << "_ _ _ _ _ "
+                                               << word << "Word Length: 5 letters" << 0 << "apple" << QStringList{};
+        QTest::newRow("the draw picks the slot") << QByteArray("aaa\nbbb\nccc\n") << 3 << QList<double>{0.67}
+                                                 << "_ _ _ " << word << "Word Length: 3 letters" << 0 << "ccc"
+                                                 << QStringList{};
+        QTest::newRow("phrase: three blanks between words")
+            << QByteArray("four word\n") << 9 << QList<double>{0.0} << "_ _ _ _   _ _ _ _ " << phrase
+            << "Word Length: 8 letters" << 1 << "four word" << QStringList{};
+        QTest::newRow("hyphen and apostrophe are hidden")
+            << QByteArray("x-ray's\n") << 7 << QList<double>{0.0} << "_ _ _ _ _ _ _ " << word
+            << "Word Length: 7 letters" << 0 << "x-ray's" << QStringList{};
+        QTest::newRow("longer than 15") << QByteArray("abcdefghijklmnopq\nshort\n") << 16 << QList<double>{0.0}
+                                        << QString("_ ").repeated(17) << word << "Word Length: 17 letters" << 0
+                                        << "abcdefghijklmnopq" << QStringList{};
+        QTest::newRow("fixed level accepts one to find")
+            << QByteArray("a \n") << 2 << QList<double>{0.0} << "_   " << phrase << "Word Length: 1 letters" << 1
+            << "a " << QStringList{};
+        QTest::newRow("no entry of the length")
+            << QByteArray("apple\n") << 7 << QList<double>{0.0} << "" << word << "Word Length: 0 letters" << 0 << ""
+            << QStringList{"There are no words that are  7letters long in the dictionary."};
+        QTest::newRow("no entry longer than 15")
+            << QByteArray("apple\n") << 16 << QList<double>{0.0} << "" << word << "Word Length: 0 letters" << 0 << ""
+            << QStringList{"There are no words that are more than 15 letters long in the dictionary."};
+        QTest::newRow("random length: 2..16 from one draw")
+            << QByteArray("ab\nabcdefghijklmnopq\n") << 17 << QList<double>{0.999, 0.0} << QString("_ ").repeated(17)
+            << word << "Word Length: 17 letters" << 0 << "abcdefghijklmnopq" << QStringList{};
+        QTest::newRow("random length: rejects fewer than two to find, keeps only the accepted blanks")
+            << QByteArray("a \nab cd\n") << 17 << QList<double>{0.0, 0.0, 0.2, 0.0} << "_ _   _ _ " << phrase
+            << "Word Length: 4 letters" << 1 << "ab cd" << QStringList{};
+        QTest::newRow("random length: an empty class is retried silently")
+            << QByteArray("abc\n") << 17 << QList<double>{0.5, 0.0, 0.07, 0.0} << "_ _ _ " << word
+            << "Word Length: 3 letters" << 0 << "abc" << QStringList{};
+        QTest::newRow("random length: nothing playable")
+            << QByteArray("a\nb \n  \n") << 17 << QList<double>{} << "" << word << "Word Length: 0 letters" << 0 << ""
+            << QStringList{"There are no words of 2 letters or more in the dictionary."};
+    }
+
+    void generateWord()
+    {
+        QFETCH(QByteArray, dictionary);
+        QFETCH(int, level);
+        QFETCH(QList<double>, draws);
+        QFETCH(QString, mask);
+        QFETCH(QString, heading);
+        QFETCH(QString, length);
+        QFETCH(int, revealed);
+        QFETCH(QString, word);
+        QFETCH(QStringList, prompts);
+
+        GameRig rig;
+        rig.display.setText(TextField::Label2, QStringLiteral("previous heading"));
+        rig.useDictionary(dictionary);
+        rig.state().DifficultyLevel = qint16(level);
+        rig.random.values.assign(draws.begin(), draws.end());
         rig.game.NewGame();
-        QCOMPARE(rig.display.text(TextField::TheWord), QStringLiteral("_ _ _ _ _ "));
+
+        const GameState &s = rig.state();
+        QCOMPARE(rig.display.text(TextField::TheWord), mask);
+        QCOMPARE(rig.display.text(TextField::Label2), heading);
+        QCOMPARE(rig.display.text(TextField::WordLengthLabel), length);
+        QCOMPARE(s.LettersRevealed, revealed);
+        QCOMPARE(s.CurrentWord, word);
+        QCOMPARE(s.WordLetters.size(), word.size());
+        QCOMPARE(s.MaskCells.size(), word.size());
+        QCOMPARE(rig.prompter.prompts, prompts);
+        QVERIFY(rig.random.values.empty());
+        // A missing-entry prompt appears over the finished mask and the previous heading.
+        for (const auto &screen : rig.prompter.behind) {
+            QCOMPARE(screen.value(TextField::TheWord), mask);
+            QCOMPARE(screen.value(TextField::Label2), QStringLiteral("previous heading"));
+        }
+        const bool playable = prompts.isEmpty();
+        QCOMPARE(rig.display.enabled.value(GuessControl::EnterCharacter), playable);
+        QCOMPARE(rig.display.enabled.value(GuessControl::Letter), playable);
+        if (level == 17) {
+            QCOMPARE(s.DifficultyLevel, qint16(17));
+            QVERIFY(s.RandomLength);
+        }
+    }
+
+    void randomLengthNeverHangs()
+    {
+        // Almost every entry leaves one character to find: the draw still ends, on the one that doesn't.
+        QByteArray file = QByteArray("a \n").repeated(200000) + "hello\n";
+        GameRig rig;
+        rig.random.fallback = 0.0; // always length 2, always slot 0: rejected for ever
+        startGame(rig, file, 17);
+        QCOMPARE(rig.state().CurrentWord, QStringLiteral("hello"));
+        QCOMPARE(rig.state().DifficultyLevel, qint16(17));
+        QVERIFY(rig.prompter.prompts.isEmpty());
+    }
+
+    // Legend: the secret entry, then the guesses typed one per click; what the game shows after them.
+    void guesses_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("guesses");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("used");
+        QTest::addColumn<int>("wrong");
+        QTest::addColumn<int>("revealed");
+        QTest::addColumn<bool>("warned");
+
+        QTest::newRow("hit reveals every position") << "banana" << QStringList{"a"} << "_ a _ a _ a " << "a," << 0 << 3 << false;
+        QTest::newRow("upper case matches lower") << "banana" << QStringList{"N"} << "_ _ n _ n _ " << "n," << 0 << 2 << false;
+        QTest::newRow("miss costs a chance") << "banana" << QStringList{"x"} << "_ _ _ _ _ _ " << "x," << 1 << 0 << false;
+        QTest::newRow("repeat of a hit changes nothing") << "banana" << QStringList{"a", "a", "A"} << "_ a _ a _ a " << "a," << 0 << 3 << false;
+        QTest::newRow("repeat of a miss changes nothing") << "banana" << QStringList{"x", "x"} << "_ _ _ _ _ _ " << "x," << 1 << 0 << false;
+        QTest::newRow("empty input warns") << "banana" << QStringList{""} << "_ _ _ _ _ _ " << "" << 0 << 0 << true;
+        QTest::newRow("a blank warns") << "ab cd" << QStringList{" "} << "_ _   _ _ " << "" << 0 << 1 << true;
+        QTest::newRow("digit and punctuation are guesses") << "r2-d2" << QStringList{"2", "-", "!"} << "_ 2 - _ 2 " << "2,-,!," << 1 << 3 << false;
+        QTest::newRow("rich text is just characters") << "<b>" << QStringList{"<", "&"} << "< _ _ " << "<,&," << 1 << 1 << false;
+    }
+
+    void guesses()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QStringList, guesses);
+        QFETCH(QString, mask);
+        QFETCH(QString, used);
+        QFETCH(int, wrong);
+        QFETCH(int, revealed);
+        QFETCH(bool, warned);
+
+        GameRig rig;
+        startGame(rig, entry.toUtf8(), qint16(entry.size()));
+        for (const QString &g : guesses)
+            rig.guess(g);
+
+        QCOMPARE(rig.display.text(TextField::TheWord), mask);
+        QCOMPARE(rig.display.text(TextField::LettersUsed), used);
+        QCOMPARE(rig.state().WrongGuesses, qint16(wrong));
+        QCOMPARE(rig.state().LettersRevealed, revealed);
+        QCOMPARE(rig.display.text(TextField::Chances), QStringLiteral("You have %1 chances left!").arg(10 - wrong));
+        QCOMPARE(rig.display.stage, wrong);
+        QCOMPARE(rig.display.text(TextField::Helper), warned ? TypeALetter : HelpText);
+        QCOMPARE(rig.display.text(TextField::Letter), QString());
+        QCOMPARE(rig.display.letterFocused, guesses.size());
+        QVERIFY(rig.prompter.prompts.isEmpty());
+        QVERIFY(!rig.state().HitFlag && !rig.state().RepeatFlag);
+    }
+
+    void chancesCountDownToALoss()
+    {
+        GameRig rig;
+        startGame(rig, "ab\n", 2);
+        const QString misses = QStringLiteral("cdefghijk");
+        for (int i = 0; i < misses.size(); ++i) {
+            rig.guess(misses.mid(i, 1));
+            QCOMPARE(rig.display.text(TextField::Chances), QStringLiteral("You have %1 chances left!").arg(9 - i));
+        }
+        QVERIFY(rig.prompter.prompts.isEmpty());
+        rig.guess(QStringLiteral("l"));
+        QCOMPARE(rig.display.text(TextField::Chances), QStringLiteral("You have 0 chances left!"));
+        QCOMPARE(rig.display.picture, QStringLiteral("Images/10.bmp"));
+        QCOMPARE(rig.prompter.prompts, QStringList{Lost});
+        // The whole entry is on show, without separating blanks, while the question is open.
+        QCOMPARE(rig.prompter.behind.last().value(TextField::TheWord), QStringLiteral("ab"));
+    }
+
+    // Answering the play-again question after a win or a loss.
+    void outcome_data()
+    {
+        QTest::addColumn<QStringList>("guesses");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("shown");
+
+        const QStringList win{"x", "x", "a", "b"};
+        const QStringList lose{"c", "d", "e", "f", "g", "h", "i", "j", "a", "k", "l"};
+        QTest::newRow("win, No") << win << false << Won << "a b ";
+        QTest::newRow("win, Yes") << win << true << Won << "_ _ ";
+        QTest::newRow("loss, No") << lose << false << Lost << "ab";
+        QTest::newRow("loss, Yes") << lose << true << Lost << "_ _ ";
+        QTest::newRow("win on the last chance comes before the loss")
+            << QStringList{"c", "d", "e", "f", "g", "h", "i", "j", "k", "a", "b"} << false << Won << "a b ";
+    }
+
+    void outcome()
+    {
+        QFETCH(QStringList, guesses);
+        QFETCH(bool, yes);
+        QFETCH(QString, question);
+        QFETCH(QString, shown);
+
+        GameRig rig;
+        startGame(rig, "ab\n", 2);
+        rig.prompter.answers = {yes};
+        for (const QString &g : guesses)
+            rig.guess(g);
+
+        QCOMPARE(rig.prompter.prompts, QStringList{question});
+        QCOMPARE(rig.display.text(TextField::TheWord), shown);
+        QCOMPARE(rig.display.enabled.value(GuessControl::Letter), yes);
+        QCOMPARE(rig.display.enabled.value(GuessControl::EnterCharacter), yes);
+        if (yes) { // a new game is under way within the same click
+            QCOMPARE(rig.state().WrongGuesses, qint16(0));
+            QCOMPARE(rig.display.text(TextField::LettersUsed), QString());
+            QCOMPARE(rig.display.stage, 0);
+        }
+    }
+
+    void guessesPastTheTwentySeventhAreStillRecorded()
+    {
+        GameRig rig;
+        const QString entry = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123");
+        startGame(rig, entry.toLatin1(), 16);
+        for (int i = 0; i < 28; ++i)
+            rig.guess(entry.mid(i, 1));
+        QCOMPARE(rig.state().UsedCount, 28);
+        const QString usedBefore = rig.display.text(TextField::LettersUsed);
+        rig.guess(QStringLiteral("1")); // the 28th guess, repeated
+        QCOMPARE(rig.display.text(TextField::LettersUsed), usedBefore);
+        QCOMPARE(rig.state().UsedCount, 28);
+        QCOMPARE(rig.state().LettersRevealed, 28);
+    }
+
+    void entriesLongerThanSixteenBitsAreCounted()
+    {
+        GameRig rig;
+        const QByteArray entry = QByteArray("ab c").repeated(10000); // 40,000 characters, 10,000 blanks
+        rig.prompter.answers = {false};
+        startGame(rig, entry, 16);
+        QCOMPARE(rig.state().LettersToFind, 30000);
+        QCOMPARE(rig.state().LettersRevealed, 10000);
+        rig.guess(QStringLiteral("a"));
+        rig.guess(QStringLiteral("b"));
+        QVERIFY(rig.prompter.prompts.isEmpty());
+        rig.guess(QStringLiteral("c"));
+        QCOMPARE(rig.state().LettersRevealed, 40000);
+        QCOMPARE(rig.prompter.prompts, QStringList{Won});
+    }
+
+    void changeDiff_data()
+    {
+        QTest::addColumn<bool>("randomBefore");
+        QTest::addColumn<int>("selected"); // 0: no option selected
+        QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("randomAfter");
+
+        QTest::newRow("nothing selected keeps the level") << false << 0 << 5 << false;
+        QTest::newRow("more than 15") << true << 16 << 16 << false;
+        QTest::newRow("random keeps the flag") << true << 17 << 17 << true;
+        QTest::newRow("random starts the mode") << false << 17 << 17 << true;
+        QTest::newRow("a fixed length ends the mode") << true << 3 << 3 << false;
+    }
+
+    void changeDiff()
+    {
+        QFETCH(bool, randomBefore);
+        QFETCH(int, selected);
+        QFETCH(int, level);
+        QFETCH(bool, randomAfter);
+
+        GameRig rig;
+        rig.useDictionary("ab\nabc\nabcde\nabcdefghijklmnopq\n");
+        rig.state().DifficultyLevel = 5;
+        rig.state().RandomLength = randomBefore;
+        rig.game.ChangeDiff(selected ? std::optional<qint16>(qint16(selected)) : std::nullopt);
+        QCOMPARE(rig.state().DifficultyLevel, qint16(level));
+        QCOMPARE(rig.state().RandomLength, randomAfter);
+        QVERIFY(!rig.state().CurrentWord.isEmpty());
+        QVERIFY(rig.display.enabled.value(GuessControl::EnterCharacter));
+    }
+
+    void loadTheDictionary_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("prompts");
+        QTest::addColumn<int>("total");
+
+        const QString notFound = QStringLiteral("File not found. Please type in correct dictionary.");
+        QTest::newRow("default name") << "Dictionary.txt" << QStringList{Wait, " 2 words loaded."} << 2;
+        QTest::newRow("empty name") << "" << QStringList{Wait, notFound} << 3;
+        QTest::newRow("missing name") << "Missing.txt" << QStringList{Wait, notFound} << 3;
+        QTest::newRow("trailing blank is part of the name") << "Dictionary.txt " << QStringList{Wait, notFound} << 3;
+        QTest::newRow("case matters") << "dictionary.txt" << QStringList{Wait, notFound} << 3;
+    }
+
+    void loadTheDictionary()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, prompts);
+        QFETCH(int, total);
+
+        WorkingFolder folder;
+        folder.write(QStringLiteral("Dictionary/Dictionary.txt"), "zebra\nyacht\n");
+        GameRig rig;
+        startGame(rig, "apple\nmango\nlemon\n", 5);
+        rig.guess(QStringLiteral("a"));
+
+        QCOMPARE(rig.game.LoadTheDictionary(typed) == Dictionary::ReadStatus::Loaded, total == 2);
+        QCOMPARE(rig.prompter.prompts, prompts);
+        QCOMPARE(rig.state().DictionaryPath, QStringLiteral("Dictionary\\") + typed);
+        QCOMPARE(rig.state().Tables.TotalWords(), total); // a failed load keeps what was there
+        // The game was reset; no entry is drawn, so the guess button waits for a new game.
+        QCOMPARE(rig.display.text(TextField::TheWord), QString());
+        QCOMPARE(rig.display.text(TextField::LettersUsed), QString());
+        QVERIFY(rig.display.enabled.value(GuessControl::Letter));
+        QVERIFY(!rig.display.enabled.value(GuessControl::EnterCharacter));
+
+        rig.game.NewGame();
+        QCOMPARE(rig.state().CurrentWord.size(), 5);
+        QVERIFY(rig.display.enabled.value(GuessControl::EnterCharacter));
     }
 };
 

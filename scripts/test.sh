@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Sets up everything and runs every check: the tests (warnings as errors), the tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run and a quick benchmark run.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+
+"$root/scripts/install-deps.sh"
+
+echo "== build and test"
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON
+cmake --build "$root/build" -j "$jobs"
+(cd "$root/build" && ctest --output-on-failure -j "$jobs")
+
+echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON \
+  -DVELMORA_SANITIZE=ON -DVELMORA_BUILD_BENCH=OFF
+cmake --build "$root/build-asan" -j "$jobs"
+(cd "$root/build-asan" &&
+  ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1" \
+  LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
+  UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+  ctest --output-on-failure -j "$jobs" -LE packaging)
+
+if [ -x "$root/scripts/fuzz.sh" ]; then
+  echo "== fuzzing the dictionary reader for ${VELMORA_FUZZ_SECONDS:-60} s"
+  "$root/scripts/fuzz.sh" "${VELMORA_FUZZ_SECONDS:-60}"
+fi
+
+echo "== benchmark (short run)"
+"$root/build/bench/velmora_bench" --benchmark_min_time=0.05
