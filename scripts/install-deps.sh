@@ -9,7 +9,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fontconfig
-  xvfb xauth imagemagick
+  xvfb xauth xdotool imagemagick
   dpkg-dev file desktop-file-utils appstream
 )
 
