@@ -1,0 +1,602 @@
+// The two windows on the offscreen platform, with the real message boxes answered by clicks.
+
+#include "AppIdentity.h"
+#include "PlainLabel.h"
+#include "Texts.h"
+#include "UiTestSupport.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QRadioButton>
+
+using namespace velmora;
+using namespace velmora::uitest;
+using Answer = QMessageBox::StandardButton;
+
+class tst_ui : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void controls_data();
+    void controls();
+    void tabOrder_data();
+    void tabOrder();
+    void startUp_data();
+    void startUp();
+    void guesses_data();
+    void guesses();
+    void wordDescription_data();
+    void wordDescription();
+    void changeDifficulty_data();
+    void changeDifficulty();
+    void loadDictionary_data();
+    void loadDictionary();
+    void settingsWindowLifetime();
+    void endingTheProgram_data();
+    void endingTheProgram();
+    void mouseMoveRestoresHelp_data();
+    void mouseMoveRestoresHelp();
+    void enterAndEscapeDoNothing();
+    void letterTakesOneCharacter_data();
+    void letterTakesOneCharacter();
+    void hugeTexts_data();
+    void hugeTexts();
+    void stagePictures_data();
+    void stagePictures();
+
+private:
+    QTemporaryDir m_folder;
+};
+
+namespace {
+
+QRgb shownStageColour(const WindowRig &rig)
+{
+    const QImage image = rig.get<QLabel>(QStringLiteral("StageImage"))->pixmap().toImage();
+    return image.isNull() ? 0 : image.pixel(image.rect().center());
+}
+
+const QString HelpText = QStringLiteral(
+    "Click 'New Game' in the Settings section to allow the computer to generate a new word for you. "
+    "Click 'Settings' To change the dictionary or set a word of a different length.");
+
+} // namespace
+
+void tst_ui::initTestCase()
+{
+    quietOffscreenPlatform();
+    identifyApplication();
+    QVERIFY(useWorkingFolder(m_folder));
+}
+
+void tst_ui::controls_data()
+{
+    QTest::addColumn<bool>("inSettings");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("rect"); // in pixels, in the parent
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("name"); // what assistive technology reads: mostly the caption
+
+    const auto row = [](bool settings, const QString &control, const char *parent, QRect rect, qreal points,
+                        bool bold, const QString &name) {
+        QTest::addRow("%s %s", settings ? "settings" : "main", qPrintable(control))
+            << settings << control << parent << rect << points << bold << name;
+    };
+    row(false, "EnterCharacter", "MainForm", {72, 168, 137, 49}, 18, false, "Try it!");
+    row(false, "Letter", "MainForm", {16, 168, 41, 45}, 24, false, "Letter");
+    row(false, "Frame2", "MainForm", {360, 376, 337, 49}, 9.75, true, "Letters Used");
+    row(false, "LettersUsed", "Frame2", {8, 16, 321, 25}, 12, false, "Letters Used"); // named by its frame
+    row(false, "Frame1", "MainForm", {8, 424, 689, 57}, 13.5, false, "Settings");
+    row(false, "Settings", "Frame1", {296, 16, 169, 33}, 12, false, "Settings");
+    row(false, "NewGame", "Frame1", {96, 16, 169, 33}, 12, false, "Start a new game!");
+    row(false, "Exit", "Frame1", {496, 16, 169, 33}, 12, false, "Quit the Game");
+    row(false, "WordLengthLabel", "MainForm", {224, 168, 121, 49}, 13.5, false, "Word Length: 0 letters");
+    row(false, "Chances", "MainForm", {8, 232, 345, 33}, 18, false, "You have 10 chances left!");
+    row(false, "Helper", "MainForm", {8, 16, 345, 129}, 13.5, false, HelpText);
+    row(false, "TheWord", "MainForm", {8, 320, 345, 97}, 18, false, "");
+    row(false, "Label2", "MainForm", {0, 272, 353, 41}, 18, false, "The Word Is:");
+    row(false, "StageImage", "MainForm", {360, 16, 339, 352}, 8.25, false, "Stage 0 of 10");
+
+    row(true, "Frame1", "programSettings", {8, 8, 329, 265}, 8.25, false, "Change Difficulty - Number of Letters");
+    for (int index = 2; index <= 17; ++index) {
+        const QString caption = index == 16 ? QStringLiteral("MORE THAN 15 Letters")
+                              : index == 17 ? QStringLiteral("Random Letters")
+                                            : QStringLiteral("%1 Letters").arg(index);
+        row(true, QStringLiteral("Difficulty%1").arg(index), "Frame1",
+            {index < 10 ? 8 : 176, 16 + 24 * ((index - 2) % 8), index < 16 ? 81 : 145, 25}, 8.25, false, caption);
+    }
+    row(true, "ChangeDiff", "Frame1", {8, 216, 305, 33}, 8.25, false, "Change the Difficulty and Start a New Game");
+    row(true, "Frame2", "programSettings", {8, 280, 329, 113}, 8.25, false, "Choose a Velmora Dictionary");
+    row(true, "Label1", "Frame2", {8, 16, 313, 41}, 8.25, false,
+        "Please type only the full name of the dictionary file below. This is Case-Sensitive, and this file must "
+        "be in the Dictionary folder.");
+    row(true, "Text1", "Frame2", {8, 56, 177, 41}, 13.5, false, "Dictionary file name");
+    row(true, "LoadTheDictionary", "Frame2", {192, 56, 121, 41}, 9.75, false, "Load The Dictionary!");
+}
+
+void tst_ui::controls()
+{
+    QFETCH(bool, inSettings);
+    QFETCH(QString, control);
+    QFETCH(QString, parent);
+    QFETCH(QRect, rect);
+    QFETCH(qreal, points);
+    QFETCH(bool, bold);
+    QFETCH(QString, name);
+
+    WindowRig rig;
+    rig.openSettings();
+    QWidget *widget = rig.get(control, inSettings);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    QCOMPARE(widget->geometry(), rect);
+    QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(widget->font().bold(), bold);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(face && face->role() != QAccessible::NoRole);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    if (auto *label = qobject_cast<PlainLabel *>(widget)) {
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY(label->wordWrap() && label->autoFillBackground() && label->alignment() & Qt::AlignTop);
+    }
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        QVERIFY(!button->autoDefault() && !button->isDefault());
+}
+
+void tst_ui::tabOrder_data()
+{
+    QTest::addColumn<bool>("inSettings");
+    QTest::addColumn<QStringList>("order");
+
+    QTest::newRow("main") << false << QStringList{"EnterCharacter", "NewGame", "Settings", "Exit", "Letter", "EnterCharacter"};
+    QStringList settings;
+    for (int index = 2; index <= 17; ++index)
+        settings << QStringLiteral("Difficulty%1").arg(index);
+    QTest::newRow("settings") << true << settings + QStringList{"Text1", "LoadTheDictionary", "ChangeDiff", "Difficulty2"};
+}
+
+void tst_ui::tabOrder()
+{
+    QFETCH(bool, inSettings);
+    QFETCH(QStringList, order);
+
+    WindowRig rig;
+    rig.click(QStringLiteral("NewGame")); // "Try it!" on
+    rig.openSettings();
+    QWidget *window = rig.get(order.constFirst(), inSettings)->window();
+    rig.get(order.constFirst(), inSettings)->setFocus();
+    QStringList visited{window->focusWidget()->objectName()};
+    while (visited.size() < order.size()) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        visited << window->focusWidget()->objectName();
+    }
+    QCOMPARE(visited, order);
+}
+
+void tst_ui::startUp_data()
+{
+    QTest::addColumn<bool>("dictionaryThere");
+    QTest::addColumn<QStringList>("prompts");
+
+    QTest::newRow("dictionary") << true << QStringList{texts::WaitPrompt, QStringLiteral(" 7 words loaded.")};
+    QTest::newRow("no dictionary") << false << QStringList{texts::WaitPrompt};
+}
+
+void tst_ui::startUp()
+{
+    QFETCH(bool, dictionaryThere);
+    QFETCH(QStringList, prompts);
+
+    const QString shipped = QStringLiteral("Dictionary/Dictionary.txt");
+    if (!dictionaryThere)
+        QVERIFY(QFile::rename(shipped, QStringLiteral("aside.txt")));
+    const auto putBack = qScopeGuard([&] {
+        if (!dictionaryThere)
+            QFile::rename(QStringLiteral("aside.txt"), shipped);
+    });
+    QLoggingCategory::setFilterRules(QStringLiteral("velmora.prompts.info=true"));
+    const auto quiet = qScopeGuard([] { QLoggingCategory::setFilterRules(QString()); });
+    for (const QString &prompt : std::as_const(prompts)) // each prompt is logged as well
+        QTest::ignoreMessage(QtInfoMsg, qPrintable(prompt));
+
+    WindowRig rig(false);
+    rig.boxes.snapshot = [&rig] { return rig.form.isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"); };
+    rig.boxes.answer({Answer::Ok, Answer::Ok});
+    rig.form.startUp();
+    rig.form.show();
+
+    QCOMPARE(rig.boxes.texts(), prompts);
+    QCOMPARE(rig.boxes.unexpected, 0);
+    for (const SeenBox &box : std::as_const(rig.boxes.seen)) {
+        QCOMPARE(box.snapshot, QStringLiteral("hidden")); // the window shows after the prompts
+        QCOMPARE(box.title, QStringLiteral("Velmora"));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, QMessageBox::Ok);
+        QVERIFY(box.applicationModal && box.plainText && !box.buttonIcons);
+    }
+    QVERIFY(!rig.get(QStringLiteral("EnterCharacter"))->isEnabled());
+    QVERIFY(rig.get(QStringLiteral("Letter"))->isEnabled());
+    QCOMPARE(rig.form.focusWidget(), rig.get(QStringLiteral("NewGame")));
+    QCOMPARE(shownStageColour(rig), stageColour(0));
+    QCOMPARE(rig.get(QStringLiteral("Chances"))->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    QCOMPARE(rig.get(QStringLiteral("TheWord"))->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QCOMPARE(rig.form.windowIcon().availableSizes().size(), 6); // the icons made it into the program
+}
+
+void tst_ui::guesses_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<Answer>("answer"); // to the play-again question, if one comes
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("theWord");
+    QTest::addColumn<QString>("lettersUsed");
+    QTest::addColumn<int>("wrong");
+    QTest::addColumn<bool>("guessing"); // the guess controls are on
+
+    const QString fresh = QStringLiteral("_ _ _ _ _ ");
+    const QStringList win{"h", "e", "l", "o"};
+    QTest::newRow("hit") << QStringList{"h"} << Answer::NoButton << "" << "h _ _ _ _ " << "h," << 0 << true;
+    QTest::newRow("hit twice") << QStringList{"l"} << Answer::NoButton << "" << "_ _ l l _ " << "l," << 0 << true;
+    QTest::newRow("miss, repeated") << QStringList{"z", "Z"} << Answer::NoButton << "" << fresh << "z," << 1 << true;
+    QTest::newRow("nothing typed") << QStringList{""} << Answer::NoButton << "" << fresh << "" << 0 << true;
+    QTest::newRow("won, again") << win << Answer::Yes << texts::WonPlayAgain << fresh << "" << 0 << true;
+    QTest::newRow("won, stop") << win << Answer::No << texts::WonPlayAgain << "h e l l o " << "h,e,l,o," << 0 << false;
+    QTest::newRow("lost, again") << TenMisses << Answer::Yes << texts::LostPlayAgain << fresh << "" << 0 << true;
+    QTest::newRow("lost, stop") << TenMisses << Answer::No << texts::LostPlayAgain << "hello"
+                                << TenMisses.join(',') + ',' << 10 << false;
+}
+
+void tst_ui::guesses()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(Answer, answer);
+    QFETCH(QString, question);
+    QFETCH(QString, theWord);
+    QFETCH(QString, lettersUsed);
+    QFETCH(int, wrong);
+    QFETCH(bool, guessing);
+
+    WindowRig rig;
+    rig.click(QStringLiteral("NewGame"));
+    rig.boxes.snapshot = [&rig] { return rig.text(TextField::TheWord); }; // behind the question
+    if (answer != Answer::NoButton)
+        rig.boxes.answer({answer});
+    rig.guess(typed);
+
+    QCOMPARE(rig.boxes.texts(), question.isEmpty() ? QStringList() : QStringList{question});
+    QCOMPARE(rig.boxes.unexpected, 0);
+    for (const SeenBox &box : std::as_const(rig.boxes.seen)) {
+        QCOMPARE(box.title, QStringLiteral("Velmora"));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.defaultButton, QMessageBox::Yes);
+        QVERIFY(box.applicationModal && box.plainText && !box.buttonIcons);
+        QCOMPARE(box.snapshot, question == texts::LostPlayAgain ? QStringLiteral("hello") : QStringLiteral("h e l l o "));
+    }
+    QCOMPARE(rig.text(TextField::TheWord), theWord);
+    QCOMPARE(rig.get<QLabel>(QStringLiteral("TheWord"))->text(), theWord); // what the label shows
+    QCOMPARE(rig.text(TextField::LettersUsed), lettersUsed);
+    QCOMPARE(rig.text(TextField::Chances), texts::chancesText(StageCount - wrong));
+    QCOMPARE(rig.text(TextField::Helper), typed == QStringList{""} ? texts::TypeALetter : HelpText);
+    QCOMPARE(shownStageColour(rig), stageColour(wrong));
+    QCOMPARE(rig.get(QStringLiteral("StageImage"))->accessibleName(), QStringLiteral("Stage %1 of 10").arg(wrong));
+    QCOMPARE(rig.get(QStringLiteral("EnterCharacter"))->isEnabled(), guessing);
+    QCOMPARE(rig.get(QStringLiteral("Letter"))->isEnabled(), guessing);
+    if (guessing)
+        QCOMPARE(rig.form.focusWidget(), rig.get(QStringLiteral("Letter")));
+}
+
+void tst_ui::wordDescription_data()
+{
+    QTest::addColumn<int>("level"); // 0: the starting level
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("two found") << 0 << QStringList{"l"} << "5 letters, 2 found: blank, blank, l, l, blank";
+    QTest::newRow("phrase") << 6 << QStringList{"o"} << "5 letters, 1 found: blank, blank, blank, space, o, blank";
+    QTest::newRow("lost") << 0 << TenMisses << "The answer: hello";
+    QTest::newRow("lost, answer like a mask") << 4 << TenMisses << "The answer: o x ";
+}
+
+void tst_ui::wordDescription()
+{
+    QFETCH(int, level);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, description);
+
+    WindowRig rig;
+    rig.changeDifficulty(level);
+    rig.boxes.answer({Answer::No});
+    rig.guess(typed);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(rig.get(QStringLiteral("TheWord")));
+    QCOMPARE(face->text(QAccessible::Description), description);
+    QCOMPARE(face->text(QAccessible::Name), rig.text(TextField::TheWord));
+}
+
+void tst_ui::changeDifficulty_data()
+{
+    QTest::addColumn<QList<int>>("picked"); // options picked in turn; 0 for none
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("randomLength");
+
+    QTest::newRow("none") << QList<int>{0} << "hello" << 5 << false;
+    QTest::newRow("markup") << QList<int>{8} << "<b>x</b>" << 8 << false;
+    QTest::newRow("more than 15") << QList<int>{16} << "uncharacteristically" << 16 << false;
+    QTest::newRow("random, twice") << QList<int>{17, 17} << "ox" << 17 << true;
+    QTest::newRow("random, then 3") << QList<int>{17, 3} << "cat" << 3 << false;
+    QTest::newRow("random, then 16") << QList<int>{17, 16} << "uncharacteristically" << 16 << false;
+}
+
+void tst_ui::changeDifficulty()
+{
+    QFETCH(QList<int>, picked);
+    QFETCH(QString, entry);
+    QFETCH(int, level);
+    QFETCH(bool, randomLength);
+
+    WindowRig rig;
+    for (const int option : picked) {
+        QTRY_COMPARE(QApplication::activeWindow(), rig.openSettings());
+        rig.changeDifficulty(option);
+        QTRY_COMPARE(QApplication::activeWindow(), &rig.form); // the main window is back in front
+    }
+    const GameState &state = rig.form.game().state();
+    QCOMPARE(state.CurrentWord, entry);
+    QCOMPARE(int(state.DifficultyLevel), level);
+    QCOMPARE(state.RandomLength, randomLength);
+    QVERIFY(rig.get(QStringLiteral("EnterCharacter"))->isEnabled());
+    QCOMPARE(rig.form.settingsWindow()->selectedLevel().value_or(0), picked.constLast());
+    QVERIFY(rig.form.settingsWindow()->isVisible());
+
+    rig.boxes.answer({Answer::No}); // an entry with markup in it shows as typed
+    rig.guess(missesFor(entry));
+    if (entry == QLatin1String("<b>x</b>"))
+        QCOMPARE(rig.get<QLabel>(QStringLiteral("TheWord"))->text(), entry);
+}
+
+void tst_ui::loadDictionary_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("outcome");
+
+    QTest::newRow("default name") << "Dictionary.txt" << " 7 words loaded.";
+    QTest::newRow("another") << "other.txt" << " 2 words loaded.";
+    QTest::newRow("empty name") << "" << texts::FileNotFound;
+    QTest::newRow("missing") << "Missing.txt" << texts::FileNotFound;
+}
+
+void tst_ui::loadDictionary()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, outcome);
+
+    WindowRig rig;
+    programSettings *settings = rig.openSettings();
+    rig.click(QStringLiteral("Difficulty4"), true);
+    rig.click(QStringLiteral("NewGame")); // a game in progress: the guess button is on
+    auto *name = rig.get<QLineEdit>(QStringLiteral("Text1"), true);
+    name->clear();
+    QTest::keyClicks(name, typed);
+    rig.boxes.answer({Answer::Ok, Answer::Ok});
+    rig.click(QStringLiteral("LoadTheDictionary"), true);
+
+    QCOMPARE(rig.boxes.texts(), QStringList({texts::WaitPrompt, outcome}));
+    QVERIFY(!rig.get(QStringLiteral("EnterCharacter"))->isEnabled());
+    QCOMPARE(rig.form.settingsWindow(), settings); // still open, as it was
+    QCOMPARE(name->text(), typed);
+    QCOMPARE(settings->selectedLevel(), std::optional<qint16>(4));
+}
+
+void tst_ui::settingsWindowLifetime()
+{
+    WindowRig rig;
+    QPointer<programSettings> first = rig.openSettings();
+    QTRY_COMPARE(QApplication::activeWindow(), first.data());
+    rig.click(QStringLiteral("Difficulty9"), true);
+    rig.get<QLineEdit>(QStringLiteral("Text1"), true)->setText(QStringLiteral("other.txt"));
+    rig.form.activateWindow();
+    QCOMPARE(rig.openSettings(), first.data()); // the same window comes back
+    QTRY_COMPARE(QApplication::activeWindow(), first.data());
+
+    first->close();
+    QTRY_VERIFY(first.isNull()); // deleted
+    programSettings *second = rig.openSettings(); // built anew
+    QCOMPARE(second->selectedLevel(), std::nullopt);
+    QCOMPARE(rig.get<QLineEdit>(QStringLiteral("Text1"), true)->text(), QStringLiteral("Dictionary.txt"));
+}
+
+void tst_ui::endingTheProgram_data()
+{
+    QTest::addColumn<bool>("byExit");
+    QTest::newRow("Quit the Game") << true; // at once: neither window is closed
+    QTest::newRow("closing the main window") << false; // takes the settings window along
+}
+
+void tst_ui::endingTheProgram()
+{
+    QFETCH(bool, byExit);
+
+    WindowRig rig;
+    QPointer<programSettings> settings = rig.openSettings();
+    QTimer::singleShot(0, &rig.form, [&] { byExit ? rig.click(QStringLiteral("Exit")) : void(rig.form.close()); });
+    QTimer::singleShot(5000, &rig.form, [] { QCoreApplication::exit(-1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QCOMPARE(rig.form.isVisible(), byExit);
+    QCOMPARE(settings && settings->isVisible(), byExit);
+}
+
+void tst_ui::mouseMoveRestoresHelp_data()
+{
+    QTest::addColumn<QString>("target"); // the widget the move is sent to
+    QTest::addColumn<QPoint>("at"); // in that widget
+    QTest::addColumn<bool>("restored");
+
+    QTest::newRow("bare, below the guess row") << "MainForm" << QPoint(100, 225) << true;
+    QTest::newRow("bare, right of the picture") << "MainForm" << QPoint(702, 4) << true;
+    QTest::newRow("over Helper") << "MainForm" << QPoint(100, 40) << false;
+    QTest::newRow("over TheWord") << "MainForm" << QPoint(100, 350) << false;
+    QTest::newRow("over StageImage") << "MainForm" << QPoint(500, 200) << false;
+    QTest::newRow("over a frame") << "MainForm" << QPoint(20, 470) << false;
+    QTest::newRow("over a label in a frame") << "MainForm" << QPoint(370, 400) << false;
+    QTest::newRow("over a button") << "MainForm" << QPoint(150, 450) << false;
+    QTest::newRow("over the disabled button") << "MainForm" << QPoint(100, 190) << false;
+    QTest::newRow("to Helper itself") << "Helper" << QPoint(10, 10) << false;
+}
+
+void tst_ui::mouseMoveRestoresHelp()
+{
+    QFETCH(QString, target);
+    QFETCH(QPoint, at);
+    QFETCH(bool, restored);
+
+    WindowRig rig;
+    rig.click(QStringLiteral("NewGame"));
+    rig.guess({""}); // the help gives way to a request to type
+    rig.form.setEnabled(GuessControl::EnterCharacter, false);
+    QWidget *to = target == QLatin1String("MainForm") ? &rig.form : rig.get(target);
+    for (const Qt::MouseButtons buttons : {Qt::MouseButtons(), Qt::MouseButtons(Qt::LeftButton)}) { // hover, drag
+        QMouseEvent move(QEvent::MouseMove, at, to->mapToGlobal(at), Qt::NoButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(to, &move);
+        QCOMPARE(rig.text(TextField::Helper), restored ? HelpText : texts::TypeALetter);
+    }
+}
+
+void tst_ui::enterAndEscapeDoNothing()
+{
+    WindowRig rig;
+    rig.openSettings();
+    rig.click(QStringLiteral("NewGame"));
+    QTest::keyClicks(rig.get(QStringLiteral("Letter")), QStringLiteral("h"));
+    for (QWidget *focus : {rig.get(QStringLiteral("Letter")), rig.get(QStringLiteral("EnterCharacter")),
+                           rig.get(QStringLiteral("NewGame")), rig.get(QStringLiteral("ChangeDiff"), true)}) {
+        focus->setFocus();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+            QTest::keyClick(focus, key);
+    }
+    QCOMPARE(rig.text(TextField::LettersUsed), QString()); // no guess
+    QCOMPARE(rig.text(TextField::TheWord), QStringLiteral("_ _ _ _ _ ")); // no new game
+    QVERIFY(rig.boxes.seen.isEmpty());
+    QVERIFY(rig.form.isVisible() && rig.form.settingsWindow()->isVisible());
+}
+
+void tst_ui::letterTakesOneCharacter_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("typed") << "" << false << "ab" << "a";
+    QTest::newRow("typed after one") << "x" << false << "b" << "x";
+    QTest::newRow("pasted") << "" << true << "yz" << "y";
+    QTest::newRow("pasted after one") << "x" << true << "q" << "x";
+}
+
+void tst_ui::letterTakesOneCharacter()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, paste);
+    QFETCH(QString, input);
+    QFETCH(QString, after);
+
+    WindowRig rig;
+    auto *letter = rig.get<QLineEdit>(QStringLiteral("Letter"));
+    QTest::keyClicks(letter, before);
+    if (paste) {
+        QApplication::clipboard()->setText(input);
+        QTest::keySequence(letter, QKeySequence::Paste);
+    } else {
+        QTest::keyClicks(letter, input);
+    }
+    QCOMPARE(letter->text(), after);
+}
+
+void tst_ui::hugeTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("50 MB entry") << QString(25'000'000, 'q') << "The answer: " + QString(200, 'q') + "...";
+    QTest::newRow("mask of a million") << QStringLiteral("_ ").repeated(1'000'000)
+                                       << "1000000 letters, 0 found: " + QStringList(100, "blank").join(", ")
+                                              + ", and 999900 more";
+    QTest::newRow("surrogate pairs") << "a" + QStringLiteral("\U0001F600").repeated(3'000'000) << "";
+}
+
+void tst_ui::hugeTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, description);
+
+    WindowRig rig;
+    auto *theWord = rig.get<PlainLabel>(QStringLiteral("TheWord"));
+    QElapsedTimer clock;
+    clock.start();
+    rig.form.setText(TextField::TheWord, text);
+    theWord->repaint();
+    QCOMPARE(rig.text(TextField::TheWord), text);
+    QVERIFY(theWord->text().size() <= PlainLabel::ShownCharacters && text.startsWith(theWord->text()));
+    QVERIFY(!theWord->text().back().isHighSurrogate());
+    if (!description.isEmpty())
+        QCOMPARE(theWord->accessibleDescription(), description);
+    QVERIFY2(clock.elapsed() < 20'000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void tst_ui::stagePictures_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: no file
+    QTest::addColumn<QSize>("size"); // of a picture that loads; invalid: refused
+
+    const auto header = [](qint32 side) { // a bitmap header that promises side x side pixels, and no pixels
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out << quint16(0x4d42) << quint32(54) << quint32(0) << quint32(54) << quint32(40) << side << side
+            << quint16(1) << quint16(24) << quint32(0) << quint32(0) << qint32(0) << qint32(0) << quint32(0)
+            << quint32(0);
+        return bytes;
+    };
+    QTest::newRow("another size") << QByteArray() << QSize(120, 90);
+    QTest::newRow("missing") << QByteArray() << QSize();
+    QTest::newRow("not a picture") << QByteArray("hello, world") << QSize();
+    QTest::newRow("absurd size") << header(100000) << QSize();
+    QTest::newRow("no pixels") << header(100) << QSize();
+    QTest::newRow("cut short") << header(100).left(20) << QSize();
+}
+
+void tst_ui::stagePictures()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QSize, size);
+
+    const QString path = QStringLiteral("Images/test.bmp");
+    QFile::remove(path);
+    if (size.isValid()) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(path, "BMP"));
+    } else if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+
+    WindowRig rig;
+    QCOMPARE(rig.form.setStagePicture(3, path), size.isValid());
+    const QSize shown = size.isValid() ? size : QSize(339, 352); // a refused picture keeps the one before
+    QCOMPARE(rig.get(QStringLiteral("StageImage"))->geometry(), QRect(QPoint(360, 16), shown));
+    QCOMPARE(shownStageColour(rig), size.isValid() ? QColor(Qt::darkGreen).rgb() : stageColour(0));
+    QCOMPARE(rig.get(QStringLiteral("StageImage"))->accessibleName(), QStringLiteral("Stage %1 of 10").arg(size.isValid() ? 3 : 0));
+}
+
+QTEST_MAIN(tst_ui)
+#include "tst_ui.moc"

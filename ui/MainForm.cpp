@@ -1,0 +1,324 @@
+#include "MainForm.h"
+
+#include "AppIdentity.h"
+#include "CaptionButton.h"
+#include "CaptionFrame.h"
+#include "ClockRandom.h"
+#include "MessagePrompter.h"
+#include "PlainLabel.h"
+#include "Texts.h"
+#include "Twips.h"
+#include "programSettings.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QStringList>
+
+namespace velmora {
+namespace {
+
+const QString HelpText = QStringLiteral(
+    "Click 'New Game' in the Settings section to allow the computer to generate a new word for you. "
+    "Click 'Settings' To change the dictionary or set a word of a different length.");
+
+constexpr QSize ClientSize(706, 482);
+constexpr QColor ChancesColour(0, 0, 192);
+constexpr QColor TheWordColour(255, 0, 0);
+constexpr QSize BlankPictureSize(339, 352);
+
+// Where every control sits, in twips.
+const QList<TwipsRect> &layoutTable()
+{
+    static const QList<TwipsRect> table = {
+        {QStringLiteral("EnterCharacter"), 1080, 2520, 2055, 735},
+        {QStringLiteral("Letter"), 240, 2520, 615, 675},
+        {QStringLiteral("Frame2"), 5400, 5640, 5055, 735},
+        {QStringLiteral("LettersUsed"), 120, 240, 4815, 375},
+        {QStringLiteral("Frame1"), 120, 6360, 10335, 855},
+        {QStringLiteral("Settings"), 4440, 240, 2535, 495},
+        {QStringLiteral("NewGame"), 1440, 240, 2535, 495},
+        {QStringLiteral("Exit"), 7440, 240, 2535, 495},
+        {QStringLiteral("WordLengthLabel"), 3360, 2520, 1815, 735},
+        {QStringLiteral("Chances"), 120, 3480, 5175, 495},
+        {QStringLiteral("Helper"), 120, 240, 5175, 1935},
+        {QStringLiteral("TheWord"), 120, 4800, 5175, 1455},
+        {QStringLiteral("Label2"), 0, 4080, 5295, 615},
+        {QStringLiteral("StageImage"), 5400, 240, 5085, 5280},
+    };
+    return table;
+}
+
+QString fullTitle()
+{
+    return AppName + QStringLiteral(" Version ") + AppVersion
+         + QStringLiteral(" - by the Velmora developers - https://velmora.example.org");
+}
+
+QString stageName(int stage)
+{
+    return QStringLiteral("Stage %1 of %2").arg(stage).arg(StageCount);
+}
+
+// Texts read out for the entry box are kept short whatever the entry's length.
+constexpr qsizetype DescribedCells = 100;
+constexpr qsizetype DescribedAnswer = 200;
+
+QString countOf(qsizetype n, const char *singular, const char *plural)
+{
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? singular : plural);
+}
+
+// The entry box spoken: the mask cell by cell ("5 letters, 2 found: c, blank, blank, t, blank",
+// "space" between the words of a phrase), or the entry itself once it is shown whole.
+QString describeWord(const QString &shown, const QString &entry)
+{
+    if (shown.isEmpty())
+        return {};
+    const auto isBlank = [&](qsizetype i) { return shown.at(i) == QLatin1Char(' '); };
+
+    bool isMask = shown != entry && shown.size() % 2 == 0;
+    for (qsizetype i = 1; isMask && i < shown.size(); i += 2)
+        isMask = isBlank(i);
+    if (!isMask) {
+        return QStringLiteral("The answer: ") + shown.left(DescribedAnswer)
+             + (shown.size() > DescribedAnswer ? QStringLiteral("...") : QString());
+    }
+
+    qsizetype letters = 0;
+    qsizetype found = 0;
+    QStringList cells;
+    for (qsizetype i = 0; i < shown.size(); i += 2) {
+        const QChar cell = shown.at(i);
+        QString spoken;
+        if (cell == QLatin1Char(' ')) {
+            spoken = QStringLiteral("space");
+        } else {
+            ++letters;
+            if (cell == QLatin1Char('_')) {
+                spoken = QStringLiteral("blank");
+            } else {
+                ++found;
+                spoken = cell;
+            }
+        }
+        if (cells.size() < DescribedCells)
+            cells.append(spoken);
+    }
+    const qsizetype unsaid = shown.size() / 2 - cells.size();
+    return countOf(letters, "letter", "letters") + QStringLiteral(", ") + QString::number(found)
+         + QStringLiteral(" found: ") + cells.join(QStringLiteral(", "))
+         + (unsaid > 0 ? QStringLiteral(", and %1 more").arg(unsaid) : QString());
+}
+
+QPixmap blankPicture()
+{
+    QPixmap picture(BlankPictureSize);
+    picture.fill(Qt::white);
+    return picture;
+}
+
+} // namespace
+
+MainForm::MainForm(RandomSource *random, Prompter *prompter)
+    : m_ownRandom(random ? nullptr : std::make_unique<ClockRandom>())
+    , m_ownPrompter(prompter ? nullptr : std::make_unique<MessagePrompter>(this))
+    , m_game(*this, prompter ? *prompter : *m_ownPrompter, random ? *random : *m_ownRandom)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::CustomizeWindowHint);
+    setWindowTitle(fullTitle());
+    setWindowIcon(appIcon());
+    setFont(sansFont(BaseFontPoints));
+    setFixedSize(ClientSize);
+    setMouseTracking(true);
+    buildControls();
+}
+
+MainForm::~MainForm()
+{
+    // Take a settings window still open (or closed but not yet deleted) along.
+    const std::unique_ptr<programSettings> settings(m_settings.data());
+}
+
+void MainForm::buildControls()
+{
+    const auto addLabel = [](const char *name, QWidget *parent, qreal points, Qt::Alignment horizontal,
+                             const QString &text = {}) {
+        auto *label = new PlainLabel(QLatin1String(name), horizontal, parent);
+        label->setFont(sansFont(points));
+        label->setFullText(text);
+        return label;
+    };
+    const auto addButton = [](const char *name, const QString &caption, QWidget *parent, qreal points) {
+        auto *button = new CaptionButton(QLatin1String(name), caption, parent);
+        button->setFont(sansFont(points));
+        return button;
+    };
+
+    m_helper = addLabel("Helper", this, 13.5, Qt::AlignLeft, HelpText);
+
+    m_letter = new QLineEdit(this);
+    m_letter->setObjectName(QStringLiteral("Letter"));
+    m_letter->setFont(sansFont(24));
+    m_letter->setAlignment(Qt::AlignCenter);
+    m_letter->setMaxLength(1);
+    m_letter->setAccessibleName(QStringLiteral("Letter"));
+    m_enterCharacter = addButton("EnterCharacter", QStringLiteral("Try it!"), this, 18);
+    m_wordLength = addLabel("WordLengthLabel", this, 13.5, Qt::AlignLeft,
+                            texts::WordLengthPrefix + texts::signPlace(0) + texts::WordLengthSuffix);
+
+    m_chances = addLabel("Chances", this, 18, Qt::AlignHCenter, texts::chancesText(StageCount));
+    QPalette chancesPalette = m_chances->palette();
+    chancesPalette.setColor(QPalette::WindowText, ChancesColour);
+    m_chances->setPalette(chancesPalette);
+
+    m_label2 = addLabel("Label2", this, 18, Qt::AlignHCenter, texts::WordHeading);
+    m_theWord = addLabel("TheWord", this, 18, Qt::AlignHCenter);
+    QPalette wordPalette = m_theWord->palette();
+    wordPalette.setColor(QPalette::WindowText, TheWordColour);
+    m_theWord->setPalette(wordPalette);
+
+    m_stageImage = new QLabel(this);
+    m_stageImage->setObjectName(QStringLiteral("StageImage"));
+    m_stageImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_stageImage->setFocusPolicy(Qt::NoFocus);
+    m_stageImage->setPixmap(blankPicture());
+    m_stageImage->setAccessibleName(stageName(0));
+
+    auto *usedFrame = new CaptionFrame(QStringLiteral("Frame2"), QStringLiteral("Letters Used"), sansFont(9.75, true), this);
+    m_lettersUsed = addLabel("LettersUsed", usedFrame, 12, Qt::AlignLeft);
+
+    auto *settingsFrame = new CaptionFrame(QStringLiteral("Frame1"), QStringLiteral("Settings"), sansFont(13.5), this);
+    m_newGame = addButton("NewGame", QStringLiteral("Start a new game!"), settingsFrame, 12);
+    QPushButton *settings = addButton("Settings", QStringLiteral("Settings"), settingsFrame, 12);
+    QPushButton *exit = addButton("Exit", QStringLiteral("Quit the Game"), settingsFrame, 12);
+
+    placeControls(*this, layoutTable());
+
+    setTabOrder(m_enterCharacter, m_newGame);
+    setTabOrder(m_newGame, settings);
+    setTabOrder(settings, exit);
+    setTabOrder(exit, m_letter);
+
+    connect(m_newGame, &QPushButton::clicked, this, [this] { m_game.NewGame(); });
+    connect(m_enterCharacter, &QPushButton::clicked, this, [this] { m_game.EvaluateGuess(); });
+    connect(settings, &QPushButton::clicked, this, &MainForm::showSettings);
+    // Ends the program at once: neither window is asked to close.
+    connect(exit, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+}
+
+void MainForm::startUp()
+{
+    m_game.StartUp();
+    m_newGame->setFocus();
+}
+
+PlainLabel *MainForm::label(TextField field) const
+{
+    switch (field) {
+    case TextField::TheWord:
+        return m_theWord;
+    case TextField::Label2:
+        return m_label2;
+    case TextField::WordLengthLabel:
+        return m_wordLength;
+    case TextField::Chances:
+        return m_chances;
+    case TextField::LettersUsed:
+        return m_lettersUsed;
+    case TextField::Helper:
+        return m_helper;
+    case TextField::Letter:
+        break;
+    }
+    return nullptr;
+}
+
+QString MainForm::text(TextField field) const
+{
+    if (field == TextField::Letter)
+        return m_letter->text();
+    return label(field)->fullText();
+}
+
+void MainForm::setText(TextField field, const QString &text)
+{
+    if (field == TextField::Letter) {
+        m_letter->setText(text);
+        return;
+    }
+    label(field)->setFullText(text);
+    if (field == TextField::TheWord)
+        m_theWord->setAccessibleDescription(describeWord(text, m_game.state().CurrentWord));
+}
+
+void MainForm::setEnabled(GuessControl control, bool enabled)
+{
+    QWidget *guessControl = control == GuessControl::Letter ? static_cast<QWidget *>(m_letter) : m_enterCharacter;
+    guessControl->setEnabled(enabled);
+}
+
+void MainForm::focusLetter()
+{
+    m_letter->setFocus();
+}
+
+bool MainForm::setStagePicture(int stage, const QString &path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
+        return false;
+    const QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    m_stageImage->setPixmap(QPixmap::fromImage(image));
+    m_stageImage->resize(image.size());
+    m_stageImage->setAccessibleName(stageName(stage));
+    return true;
+}
+
+void MainForm::mouseMoveEvent(QMouseEvent *event)
+{
+    // Only the bare surface of the window brings the help back, not a control on it. Moves
+    // with the mouse over a control reach the window too: a drag that began on a label, a frame
+    // or the picture, which pass the press on to the window.
+    if (!childAt(event->position().toPoint()))
+        setText(TextField::Helper, m_game.state().HelpText);
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainForm::closeEvent(QCloseEvent *event)
+{
+    if (m_settings)
+        m_settings->close();
+    QWidget::closeEvent(event);
+}
+
+void MainForm::showSettings()
+{
+    if (!m_settings) {
+        m_settings = new programSettings;
+        connect(m_settings, &programSettings::changeDifficultyClicked, this, &MainForm::changeDifficulty);
+        connect(m_settings, &programSettings::loadDictionaryClicked, this,
+                [this](const QString &typedName) { m_game.LoadTheDictionary(typedName); });
+    }
+    m_settings->show();
+    m_settings->raise();
+    m_settings->activateWindow();
+}
+
+void MainForm::changeDifficulty(std::optional<qint16> selectedLevel)
+{
+    m_game.ChangeDiff(selectedLevel);
+    raise();
+    activateWindow();
+}
+
+} // namespace velmora

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace velmora {
+
+// The windows are laid out in twips, 15 to a logical pixel, each control's position relative
+// to the widget that holds it (a frame's children to the frame's outer top-left corner).
+inline constexpr int TwipsPerPixel = 15;
+
+struct TwipsRect
+{
+    QString name; // the control's object name
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    QRect toPixels() const;
+};
+
+// Gives every control of window named in the table its place.
+void placeControls(QWidget &window, const QList<TwipsRect> &table);
+
+// The sans-serif face the windows use, at a point size; bold or not, never inherited from
+// the frame a control sits in.
+QFont sansFont(qreal pointSize, bool bold = false);
+
+// The size of the windows' own text where a control gives none.
+inline constexpr qreal BaseFontPoints = 8.25;
+
+} // namespace velmora
