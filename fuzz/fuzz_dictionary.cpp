@@ -1,0 +1,296 @@
+// Feeds arbitrary bytes to the dictionary reader as the contents of a dictionary file, checks
+// the tables it builds against a plain reading of the same text, and, for small inputs, plays
+// a game on them with the guesses, draws and answers taken from the input too.
+//
+// The reader works through its text a block at a time, so inputs are also read placed across
+// the 64 KiB mark behind one long filler entry, both from memory and from a file.
+
+#include "CheckedGame.h"
+#include "Dictionary.h"
+#include "Game.h"
+
+#include <QStringDecoder>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+using velmora::Dictionary;
+using namespace velmora::testing;
+
+namespace {
+
+[[noreturn]] void fault(const QString &what)
+{
+    std::fprintf(stderr, "dictionary fault: %s\n", qPrintable(what));
+    std::abort();
+}
+
+void require(bool ok, const char *what)
+{
+    if (!ok)
+        fault(QString::fromLatin1(what));
+}
+
+// The text as the reader must see it: ASCII and valid UTF-8 as such (a leading byte-order mark
+// dropped), anything else one character per byte. For the last, `approximate` is set: bytes
+// 0x80..0x9F stand for Windows-1252 characters this reading does not name.
+QString decodedText(QByteArrayView bytes, bool &approximate)
+{
+    approximate = false;
+    bool ascii = true;
+    for (char b : bytes)
+        ascii = ascii && static_cast<unsigned char>(b) < 0x80;
+    if (ascii)
+        return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    approximate = true;
+    return QString::fromLatin1(bytes);
+}
+
+// Fields end at LF, CR, CRLF or a comma; a delimiter at the very end starts no further field.
+QStringList plainFields(const QString &text)
+{
+    QStringList fields;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype d = start;
+        while (d < n && text[d] != u'\n' && text[d] != u'\r' && text[d] != u',')
+            ++d;
+        fields.append(text.mid(start, d - start));
+        if (d == n)
+            break;
+        start = d + 1;
+        if (text[d] == u'\r' && start < n && text[start] == u'\n')
+            ++start;
+    }
+    return fields;
+}
+
+bool sameEntry(const QString &got, const QString &expected, bool approximate)
+{
+    if (got.size() != expected.size())
+        return false;
+    for (qsizetype i = 0; i < got.size(); ++i) {
+        const char16_t e = expected[i].unicode();
+        if (approximate && e >= 0x80 && e < 0xA0) {
+            if (got[i].unicode() < 0x80) // a 1252 character is never ASCII
+                return false;
+        } else if (got[i] != expected[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void checkTables(const Dictionary &d, QByteArrayView bytes)
+{
+    qint32 shortSum = 0;
+    for (int length = 0; length <= Dictionary::LongestShortEntry; ++length) {
+        require(d.LengthCounts(length) >= 0, "negative count");
+        shortSum += d.LengthCounts(length);
+    }
+    require(shortSum == d.ShortWordCount(), "row counts do not add up to the short entries");
+    require(d.TotalWords() == d.ShortWordCount() + d.LongWordCount(), "total is not short + long");
+
+    // Every entry in its row, rows in length order then the long list, each in file order.
+    bool approximate = false;
+    const QStringList fields = plainFields(decodedText(bytes, approximate));
+    require(d.TotalWords() == fields.size(), "entry count differs from the fields of the text");
+    QList<QStringList> byClass(Dictionary::LongClass + 1);
+    for (const QString &f : fields)
+        byClass[f.size() > Dictionary::LongestShortEntry ? Dictionary::LongClass : f.size()].append(f);
+
+    for (int length = 0; length <= Dictionary::LongestShortEntry; ++length) {
+        const qint32 count = d.LengthCounts(length);
+        require(count == byClass[length].size(), "row count differs from the fields of that length");
+        for (qint32 slot = 0; slot < count; ++slot) {
+            const QString entry = d.WordsByLength(length, slot);
+            require(entry.size() == length, "entry in the wrong row");
+            if (!sameEntry(entry, byClass[length][slot], approximate))
+                fault(QStringLiteral("row %1 slot %2 holds \"%3\"").arg(length).arg(slot).arg(entry));
+        }
+        require(d.WordsByLength(length, count).isEmpty(), "an entry past the row's count");
+        require(d.WordsByLength(length, -1).isEmpty(), "an entry before the row's start");
+    }
+    const qint32 longCount = d.LongWordCount();
+    require(longCount == byClass[Dictionary::LongClass].size(), "long count differs");
+    for (qint32 i = 0; i < longCount; ++i) {
+        const QString entry = d.LongWords(i);
+        require(entry.size() > Dictionary::LongestShortEntry, "a short entry among the long ones");
+        require(sameEntry(entry, byClass[Dictionary::LongClass][i], approximate), "long entry differs");
+    }
+    require(d.LongWords(longCount).isEmpty() && d.LongWords(-1).isEmpty(), "a long entry out of range");
+    require(d.WordsByLength(Dictionary::LongClass, 0).isEmpty(), "a row past the short lengths");
+    require(d.LengthCounts(Dictionary::LongClass) == 0 && d.LengthCounts(-1) == 0, "a count out of range");
+
+    // Playable entries: at least two characters other than blanks.
+    for (int c = 0; c <= Dictionary::LongClass; ++c) {
+        const qint32 playable = d.playableCount(c);
+        const QStringList &row = byClass[c];
+        qint32 expected = 0;
+        for (const QString &e : row)
+            expected += e.size() - e.count(u' ') >= 2;
+        require(playable == expected, "playable count");
+        if (playable > 0) {
+            for (qint32 k : {qint32(0), playable - 1}) {
+                const qint32 slot = d.playableSlot(c, k);
+                require(slot >= 0 && slot < row.size(), "playable slot out of range");
+                require(row[slot].size() - row[slot].count(u' ') >= 2, "unplayable entry chosen");
+            }
+        }
+        require(d.playableSlot(c, playable) == -1, "a playable slot past the count");
+    }
+}
+
+// Every entry of every class, rows in length order then the long list.
+QList<QStringList> entriesOf(const Dictionary &d)
+{
+    QList<QStringList> all(Dictionary::LongClass + 1);
+    for (int length = 0; length <= Dictionary::LongestShortEntry; ++length) {
+        for (qint32 slot = 0; slot < d.LengthCounts(length); ++slot)
+            all[length].append(d.WordsByLength(length, slot));
+    }
+    for (qint32 i = 0; i < d.LongWordCount(); ++i)
+        all[Dictionary::LongClass].append(d.LongWords(i));
+    return all;
+}
+
+// The input behind a filler line of 'a's, so that it starts `into` bytes before the 64 KiB mark.
+QByteArray acrossTheMark(QByteArrayView bytes, qsizetype into)
+{
+    constexpr qsizetype Mark = 64 * 1024;
+    QByteArray text(Mark - into - 1, 'a');
+    text += '\n';
+    text += bytes;
+    return text;
+}
+
+// A file holding the given bytes, for Dictionary::readFile to read by its name.
+QString fileHolding(QByteArrayView bytes)
+{
+    static const int fd = ::memfd_create("velmora-fuzz", MFD_CLOEXEC);
+    require(fd >= 0, "no memory file");
+    require(::ftruncate(fd, 0) == 0, "cannot empty the memory file");
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, std::size_t(bytes.size() - done), off_t(done));
+        require(n > 0, "cannot write the memory file");
+        done += n;
+    }
+    return QStringLiteral("/proc/self/fd/") + QString::number(fd);
+}
+
+// The input read across the 64 KiB mark, from memory and from a file, must give the entries it
+// gives alone, after the filler.
+void checkAcrossTheMark(const Dictionary &alone, QByteArrayView bytes)
+{
+    // A byte-order mark counts only at the very start of a text: behind the filler it is a character.
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        return;
+    const QByteArray text = acrossTheMark(bytes, bytes.size() / 2);
+    const qsizetype fillerLength = text.indexOf('\n');
+
+    const Dictionary inMemory = Dictionary::fromBytes(text);
+    QList<QStringList> expected = entriesOf(alone);
+    QList<QStringList> got = entriesOf(inMemory);
+    QStringList &longList = got[Dictionary::LongClass];
+    require(!longList.isEmpty() && longList.front().size() == fillerLength, "the filler entry is missing");
+    longList.removeFirst();
+    require(got == expected, "entries differ when read across the 64 KiB mark");
+
+    Dictionary fromFile = Dictionary::fromBytes("stale\n");
+    require(Dictionary::readFile(fileHolding(text), fromFile) == Dictionary::ReadStatus::Loaded, "file not read");
+    require(entriesOf(fromFile) == entriesOf(inMemory), "a file and the same bytes in memory give different entries");
+}
+
+// Draws taken from the input bytes in turn, over and over.
+class ByteRandom final : public velmora::RandomSource
+{
+public:
+    ByteRandom(const std::uint8_t *data, std::size_t size)
+        : m_data(data)
+        , m_size(size)
+    {
+    }
+    void seedFromClock() override { }
+    double next() override { return m_size ? m_data[m_next++ % m_size] / 256.0 : 0.0; }
+
+private:
+    const std::uint8_t *m_data;
+    std::size_t m_size;
+    std::size_t m_next = 0;
+};
+
+// A short game on the dictionary, driven by the bytes: the level from the first, then each
+// byte a guess. A byte with its high bit set picks a character of the word, the others stand
+// for themselves (0 for no input at all); answers to the play-again questions alternate.
+void playGame(Dictionary dictionary, const std::uint8_t *data, std::size_t size)
+{
+    // The game lowers a drawn entry one character at a time, so that no position moves.
+    const auto lowered = [](QString entry) {
+        for (QChar &c : entry)
+            c = c.toLower();
+        return entry;
+    };
+    QSet<QString> entries;
+    for (int length = 0; length <= Dictionary::LongestShortEntry; ++length) {
+        for (qint32 slot = 0; slot < dictionary.LengthCounts(length); ++slot)
+            entries.insert(lowered(dictionary.WordsByLength(length, slot)));
+    }
+    for (qint32 i = 0; i < dictionary.LongWordCount(); ++i)
+        entries.insert(lowered(dictionary.LongWords(i)));
+
+    ByteRandom random(data + 1, size - 1);
+    bool yes = data[0] & 1;
+    CheckedGame checked(random, [&yes] { return yes = !yes; }, &entries);
+    checked.game.state().Tables = std::move(dictionary);
+    checked.changeLevel(qint16(velmora::ShortestLevel + data[0] % 16)); // 2..17
+
+    constexpr int MaxClicks = 64;
+    for (std::size_t i = 1; i < size && checked.clicks < MaxClicks && checked.fault.isEmpty(); ++i) {
+        if (!checked.playable()) {
+            checked.changeLevel(qint16(velmora::ShortestLevel + data[i] % 16));
+            continue;
+        }
+        const QString &word = checked.state().WordLetters;
+        const std::uint8_t b = data[i];
+        QString input;
+        if (b & 0x80) {
+            if (!word.isEmpty())
+                input = word.at((b & 0x7F) % word.size());
+            if (b & 0x40)
+                input = input.toUpper().left(1);
+        } else if (b != 0) {
+            input = QChar(b);
+        }
+        checked.click(input);
+    }
+    if (!checked.fault.isEmpty())
+        fault(checked.fault);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    Dictionary d = Dictionary::fromBytes(bytes);
+    checkTables(d, bytes);
+    // Reading 64 KiB costs far more than the input alone: for one input size in eight.
+    if (size % 8 == 0)
+        checkAcrossTheMark(d, bytes);
+
+    // Whole games only for small dictionaries, so that the fuzzer keeps its pace.
+    constexpr std::size_t GameInputLimit = 2048;
+    if (size >= 2 && size <= GameInputLimit)
+        playGame(std::move(d), data, size);
+    return 0;
+}
