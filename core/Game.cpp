@@ -5,23 +5,27 @@
 namespace velmora {
 namespace {
 
-// Lower case, one character at a time, so no position moves.
+// Lower case, one character at a time, so no position moves. ASCII, nearly every character
+// of a real dictionary, is lowered inline: an entry may be many megabytes long.
 QString lowerEachCharacter(QString text)
 {
-    for (QChar &c : text)
-        c = c.toLower();
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u >= u'A' && u <= u'Z')
+            c = QChar(char16_t(u + (u'a' - u'A')));
+        else if (u >= 0x80)
+            c = c.toLower();
+    }
     return text;
 }
 
 // Every mask cell followed by one blank.
 QString maskText(const QString &cells)
 {
-    QString text;
-    text.reserve(cells.size() * 2);
-    for (QChar c : cells) {
-        text += c;
-        text += QLatin1Char(' ');
-    }
+    QString text(cells.size() * 2, QLatin1Char(' '));
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        out[2 * i] = cells.at(i);
     return text;
 }
 
