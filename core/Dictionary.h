@@ -5,17 +5,19 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace velmora {
-
-struct FieldScan;
 
 // The loaded entries, grouped by length: rows 0 to 15 hold the entries of exactly that many
 // characters, a separate list the entries longer than 15, all in file order.
 //
-// Each row keeps its entries packed in one UTF-16 buffer with one end offset per entry, so a
-// dictionary costs about two bytes per character plus four per entry, whatever its size.
+// The file is read a stretch at a time, and each stretch's entries kept as one piece: each
+// class's characters back to back, one byte each when the file is ASCII, else UTF-16. Entries
+// of a short class all have its length, so only long entries keep an end offset: an ASCII
+// dictionary costs about a byte a character. All pieces share one block.
 // An index outside a row's count reads as the empty text; no entry of an earlier file remains.
 class Dictionary
 {
@@ -59,22 +61,47 @@ public:
     std::size_t heapBytes() const;
 
 private:
-    struct Row
+    struct Free
     {
-        std::unique_ptr<char16_t[]> text;
-        std::unique_ptr<quint32[]> ends; // entry i is text[ends[i - 1] (0 for i = 0), ends[i])
-        qint32 count = 0;
+        void operator()(void *p) const noexcept { std::free(p); }
     };
 
-    template <typename Char, typename Copy>
-    static Dictionary build(const Char *text, std::size_t n, const FieldScan &scan, Copy copy);
+    // The entries of one stretch of the text: each class's come after those of the pieces
+    // before, their characters from text[c] on in the block, and the long ones' end offsets
+    // (counted from text[LongClass]) from `ends` on.
+    struct Piece
+    {
+        std::array<qint32, LongClass + 1> first{}; // the slot of each class's first entry here
+        std::array<std::size_t, LongClass + 1> text{};
+        std::size_t ends = 0;
+    };
 
-    qint32 count(int entryClass) const { return m_rows[entryClass].count; }
+    // An entry's characters: char (Latin-1), or char16_t when m_wide.
+    struct Span
+    {
+        const std::byte *from;
+        std::size_t length;
+    };
+
+    struct Layout;
+    template <typename Char>
+    class Filler;
+    template <typename Char>
+    class Builder;
+
+    static Dictionary decode(QByteArrayView bytes);
+
+    qint32 count(int entryClass) const { return m_counts[entryClass]; }
+    Span span(int entryClass, qint32 slot) const;
     QString entry(int entryClass, qint32 slot) const;
     bool isPlayable(int entryClass, qint32 slot) const;
 
-    std::array<Row, LongClass + 1> m_rows;
+    std::unique_ptr<std::byte, Free> m_block; // malloc'd, so that it can grow while the text is read
+    std::size_t m_blockBytes = 0;
+    std::vector<Piece> m_pieces; // in file order
+    std::array<qint32, LongClass + 1> m_counts{};
     qint32 m_shortWordCount = 0;
+    bool m_wide = false; // the entries are UTF-16 rather than Latin-1
     mutable std::array<qint32, LongClass + 1> m_playable = filledWithUnknown();
 
     static constexpr std::array<qint32, LongClass + 1> filledWithUnknown()

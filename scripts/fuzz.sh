@@ -38,7 +38,7 @@ mkdir -p "$artifacts"
 echo "Fuzzing for ${seconds} s from $(find "$work/corpus" -type f | wc -l) seed files..."
 status=0
 "$build/fuzz/$target" \
-  -max_len=65536 \
+  -max_len=262144 \
   -max_total_time="$seconds" \
   -timeout=10 \
   -rss_limit_mb=4096 \

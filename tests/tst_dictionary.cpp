@@ -77,6 +77,21 @@ private slots:
         QTest::newRow("long words across many SWAR blocks")
             << QByteArray("abcdefghijklmnopqrstuvwxyz,0123456789abcdefghij\nk")
             << QStringList{"abcdefghijklmnopqrstuvwxyz", "0123456789abcdefghij", "k"};
+        // The reader takes 64 KiB at a time: fields and line ends across those seams.
+        QTest::newRow("CRLF cut by a band's end")
+            << (QByteArray(65535, 'a') + "\r\nb") << QStringList{QString(65535, u'a'), "b"};
+        QTest::newRow("CR at a band's end, then CR")
+            << (QByteArray(65535, 'a') + "\r\rb") << QStringList{QString(65535, u'a'), "", "b"};
+        QTest::newRow("CRLF across a band's end at the very end")
+            << (QByteArray(65535, 'a') + "\r\n") << QStringList{QString(65535, u'a')};
+        QTest::newRow("entry across a band's end")
+            << (QByteArray("abcdefg\n").repeated(8191) + "abcdefghij\n")
+            << (QStringList(8191, QStringLiteral("abcdefg")) << QStringLiteral("abcdefghij"));
+        QTest::newRow("entry longer than a band")
+            << (QByteArray(200000, 'q') + "\nend") << QStringList{QString(200000, u'q'), "end"};
+        QTest::newRow("last entry fills a band exactly") << QByteArray(65536, 'z') << QStringList{QString(65536, u'z')};
+        QTest::newRow("line end opens the next band")
+            << (QByteArray(65536, 'z') + "\n") << QStringList{QString(65536, u'z')};
     }
 
     void fieldSplitting()
@@ -113,6 +128,10 @@ private slots:
             << QByteArray("\xef\xbb\xbfz\xff") << QStringLiteral(u"\u00EF\u00BB\u00BFz\u00FF");
         QTest::newRow("UTF-16 read as bytes")
             << QByteArray("\xff\xfeh\0", 4) << QString(QStringLiteral(u"\u00FF\u00FEh") + QChar(0));
+        QTest::newRow("UTF-8 after the first band")
+            << (QByteArray(70000, 'a') + "caf\xc3\xa9") << (QString(70000, u'a') + QStringLiteral(u"café"));
+        QTest::newRow("Windows-1252 after the first band")
+            << (QByteArray(70000, 'a') + "caf\xe9") << (QString(70000, u'a') + QStringLiteral(u"café"));
     }
 
     void decoding()
