@@ -387,12 +387,19 @@ void drawHat(QPainter &p)
     p.restore();
 }
 
-QImage drawStage(int stage)
+// An empty canvas at the pictures' resolution.
+QImage canvas(int width, int height, Qt::GlobalColor fill)
 {
-    QImage image(kPictureWidth, kPictureHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.setDotsPerMeterX(kDotsPerMeter);
     image.setDotsPerMeterY(kDotsPerMeter);
-    image.fill(Qt::white);
+    image.fill(fill);
+    return image;
+}
+
+QImage drawStage(int stage)
+{
+    QImage image = canvas(kPictureWidth, kPictureHeight, Qt::white);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -435,10 +442,7 @@ QImage drawStage(int stage)
 // velmora.svg) and scaled to the requested size.
 QImage drawIcon(int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.setDotsPerMeterX(kDotsPerMeter);
-    image.setDotsPerMeterY(kDotsPerMeter);
-    image.fill(Qt::transparent);
+    QImage image = canvas(size, size, Qt::transparent);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, true);
