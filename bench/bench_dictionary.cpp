@@ -27,6 +27,7 @@ public:
     void setEnabled(GuessControl, bool) override {}
     void focusLetter() override {}
     bool setStagePicture(int, const QString &) override { return true; }
+    void announce(const QString &) override {}
 };
 
 class SilentPrompter final : public Prompter

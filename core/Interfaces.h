@@ -34,6 +34,9 @@ public:
     // Shows the bitmap at path as stage 0..10. Returns false, keeping the picture
     // shown before, when the file cannot be loaded.
     virtual bool setStagePicture(int stage, const QString &path) = 0;
+    // Tells a screen reader what just happened in the game (a short sentence), without
+    // showing anything: what a sighted player sees change in the window, a blind one hears.
+    virtual void announce(const QString &message) = 0;
 };
 
 // Modal message boxes with the application's title and no icon.

@@ -27,6 +27,8 @@ done
 
 if [ "${#missing[@]}" -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Waits for another package manager run to finish rather than failing.
+  apt=(apt-get -o DPkg::Lock::Timeout=600)
+  "${sudo_cmd[@]}" "${apt[@]}" update -qq
+  "${sudo_cmd[@]}" "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -2,10 +2,11 @@
 # Sets up everything, builds the game and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELMORA_BUILD_DIR:-$root/build}
 
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$root/build" -j "$(nproc)" --target velmora
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j "$(nproc)" --target velmora
 # The game finds Dictionary/ and Images/ in its working folder; the build puts them beside it.
-cd "$root/build"
+cd "$build"
 exec ./velmora

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up everything and runs every check: the tests (warnings as errors), the tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run and a quick benchmark run.
+# Sets up everything and runs every check: the tests (warnings as errors), the play command from
+# a clean build folder, the tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# a short fuzzing run and a quick benchmark run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -11,6 +12,9 @@ echo "== build and test"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON
 cmake --build "$root/build" -j "$jobs"
 (cd "$root/build" && ctest --output-on-failure -j "$jobs")
+
+echo "== the play command, from a clean build folder"
+"$root/tests/play/check-play.sh"
 
 echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON \

@@ -284,6 +284,11 @@ bool MainForm::setStagePicture(int stage, const QString &path)
     return true;
 }
 
+void MainForm::announce(const QString &message)
+{
+    Q_UNUSED(message); // not yet passed on to assistive technology
+}
+
 void MainForm::mouseMoveEvent(QMouseEvent *event)
 {
     // Only the bare surface of the window brings the help back, not a control on it. Moves

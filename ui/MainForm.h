@@ -47,6 +47,7 @@ public:
     void setEnabled(GuessControl control, bool enabled) override;
     void focusLetter() override;
     bool setStagePicture(int stage, const QString &path) override;
+    void announce(const QString &message) override;
 
     // Pictures wider or taller than this are refused before they are read.
     static constexpr int MaxPictureSide = 4096;

@@ -11,69 +11,10 @@
 set -euo pipefail
 
 readonly APP_ID=org.velmora.Velmora
-readonly WAIT_PROMPT='Program is Loading the Dictionary. Please wait...'
-readonly PROMPT_CATEGORY=velmora.prompts
+readonly DRIVER="$(cd "$(dirname "$0")/../support" && pwd)/drive-startup.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
-
-# --- Game session, run inside xvfb-run ----------------------------------------------------
-# drive LAUNCHER RUN_DIR LOG EXPECTED_COUNT_LINE
-if [ "${1:-}" = --drive ]; then
-  launcher=$2 run_dir=$3 log=$4 count_prompt=$5
-  game=
-  # The launcher execs the program, so $game is the game itself.
-  stop_game() {
-    if [ -n "$game" ] && kill -0 "$game" 2>/dev/null; then
-      kill -TERM "$game" 2>/dev/null || true
-      wait "$game" 2>/dev/null || true
-    fi
-  }
-  trap stop_game EXIT
-  trap 'exit 143' TERM INT
-
-  has_prompt() { grep -qxF -- "$PROMPT_CATEGORY|$1" "$log"; }
-  wait_for_prompt() { # TEXT SECONDS
-    local deadline=$((SECONDS + $2))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-      has_prompt "$1" && return 0
-      kill -0 "$game" 2>/dev/null || return 1
-      sleep 0.2
-    done
-    return 1
-  }
-
-  cd "$run_dir"
-  QT_LOGGING_RULES="$PROMPT_CATEGORY.info=true" QT_MESSAGE_PATTERN='%{category}|%{message}' \
-    "$launcher" </dev/null >"$log.out" 2>"$log" &
-  game=$!
-
-  wait_for_prompt "$WAIT_PROMPT" 20 \
-    || fail "the wait prompt was not logged (category $PROMPT_CATEGORY); program output:
-$(cat "$log" "$log.out")"
-
-  # Loading goes on once the wait box is dismissed. The log line may come before the box is
-  # mapped and focused, so Return is pressed again until the count prompt shows up.
-  deadline=$((SECONDS + 25))
-  while ! has_prompt "$count_prompt" && [ "$SECONDS" -lt "$deadline" ]; do
-    kill -0 "$game" 2>/dev/null || break
-    timeout 3 xdotool search --sync --onlyvisible --name '^Velmora$' >/dev/null 2>&1 || true
-    timeout 3 xdotool key Return >/dev/null 2>&1 || true
-    wait_for_prompt "$count_prompt" 2 && break
-  done
-  has_prompt "$count_prompt" \
-    || fail "the count prompt '$count_prompt' was not logged; program output:
-$(cat "$log" "$log.out")"
-
-  # The wait prompt must come first, and nothing may have been reported missing.
-  first=$(grep -m1 -F -- "$PROMPT_CATEGORY|" "$log")
-  [ "$first" = "$PROMPT_CATEGORY|$WAIT_PROMPT" ] || fail "first prompt was '$first'"
-  if grep -qF -- 'File not found' "$log"; then
-    fail "the game did not find its dictionary: $(cat "$log")"
-  fi
-  kill -0 "$game" 2>/dev/null || fail "the game exited on its own: $(cat "$log" "$log.out")"
-  exit 0
-fi
 
 # --- Package build and checks -------------------------------------------------------------
 
@@ -179,7 +120,7 @@ run_dir="$work/elsewhere"
 mkdir "$run_dir"
 note "starting $usr/bin/velmora from $run_dir (expecting ' $count words loaded.')"
 timeout 60 xvfb-run -a -e "$work/xvfb.log" -s '-screen 0 1024x768x24' \
-  bash "$0" --drive "$usr/bin/velmora" "$run_dir" "$work/game.log" " $count words loaded." \
+  bash "$DRIVER" "$usr/bin/velmora" "$run_dir" "$work/game.log" " $count words loaded." \
   || fail "the installed game did not start as expected (X server log: $(cat "$work/xvfb.log" 2>/dev/null))"
 
 note "package $(basename "$deb") is good"

@@ -32,6 +32,7 @@ public:
         picture = path;
         return true;
     }
+    void announce(const QString &message) override { announcements.append(message); }
 
     QHash<TextField, QString> texts;
     QList<std::pair<TextField, QString>> writes;
@@ -41,6 +42,7 @@ public:
     QString picture;
     QStringList pictureRequests;
     QList<int> missingPictures;
+    QStringList announcements;
 };
 
 // Records prompts and what the display showed behind each; Yes/No answers come from a
