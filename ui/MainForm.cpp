@@ -1,9 +1,12 @@
 #include "MainForm.h"
 
+#include "AccessibleRoles.h"
+#include "Announcer.h"
 #include "AppIdentity.h"
 #include "CaptionButton.h"
 #include "CaptionFrame.h"
 #include "ClockRandom.h"
+#include "LabelReading.h"
 #include "MessagePrompter.h"
 #include "PlainLabel.h"
 #include "Texts.h"
@@ -73,43 +76,50 @@ QString countOf(qsizetype n, const char *singular, const char *plural)
     return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? singular : plural);
 }
 
+// The UTF-16 units of the character at i: two for a surrogate pair, else one.
+qsizetype characterLength(const QString &text, qsizetype i)
+{
+    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+}
+
 // The entry box spoken: the mask cell by cell ("5 letters, 2 found: c, blank, blank, t, blank",
-// "space" between the words of a phrase), or the entry itself once it is shown whole.
+// "space" between the words of a phrase), or the entry itself once it is shown whole. A cell is
+// one character, which may take two UTF-16 units. One pass over the text, whatever its length.
 QString describeWord(const QString &shown, const QString &entry)
 {
     if (shown.isEmpty())
         return {};
-    const auto isBlank = [&](qsizetype i) { return shown.at(i) == QLatin1Char(' '); };
-
-    bool isMask = shown != entry && shown.size() % 2 == 0;
-    for (qsizetype i = 1; isMask && i < shown.size(); i += 2)
-        isMask = isBlank(i);
-    if (!isMask) {
-        return QStringLiteral("The answer: ") + shown.left(DescribedAnswer)
-             + (shown.size() > DescribedAnswer ? QStringLiteral("...") : QString());
-    }
 
     qsizetype letters = 0;
     qsizetype found = 0;
+    qsizetype cellCount = 0;
     QStringList cells;
-    for (qsizetype i = 0; i < shown.size(); i += 2) {
-        const QChar cell = shown.at(i);
-        QString spoken;
-        if (cell == QLatin1Char(' ')) {
-            spoken = QStringLiteral("space");
-        } else {
-            ++letters;
-            if (cell == QLatin1Char('_')) {
-                spoken = QStringLiteral("blank");
-            } else {
-                ++found;
-                spoken = cell;
-            }
+    bool isMask = shown != entry;
+    for (qsizetype i = 0; isMask && i < shown.size();) {
+        const QStringView cell = QStringView(shown).mid(i, characterLength(shown, i));
+        i += cell.size();
+        isMask = i < shown.size() && shown.at(i) == QLatin1Char(' ');
+        ++i;
+        ++cellCount;
+        const bool blank = cell == QLatin1String(" ");
+        const bool hidden = cell == QLatin1String("_");
+        letters += blank ? 0 : 1;
+        found += blank || hidden ? 0 : 1;
+        if (cells.size() < DescribedCells) {
+            cells.append(blank    ? QStringLiteral("space")
+                         : hidden ? QStringLiteral("blank")
+                                  : cell.toString());
         }
-        if (cells.size() < DescribedCells)
-            cells.append(spoken);
     }
-    const qsizetype unsaid = shown.size() / 2 - cells.size();
+    if (!isMask) {
+        qsizetype end = 0;
+        for (qsizetype n = 0; n < DescribedAnswer && end < shown.size(); ++n)
+            end += characterLength(shown, end);
+        return QStringLiteral("The answer: ") + shown.left(end)
+             + (end < shown.size() ? QStringLiteral("...") : QString());
+    }
+
+    const qsizetype unsaid = cellCount - cells.size();
     return countOf(letters, "letter", "letters") + QStringLiteral(", ") + QString::number(found)
          + QStringLiteral(" found: ") + cells.join(QStringLiteral(", "))
          + (unsaid > 0 ? QStringLiteral(", and %1 more").arg(unsaid) : QString());
@@ -129,6 +139,7 @@ MainForm::MainForm(RandomSource *random, Prompter *prompter)
     , m_ownPrompter(prompter ? nullptr : std::make_unique<MessagePrompter>(this))
     , m_game(*this, prompter ? *prompter : *m_ownPrompter, random ? *random : *m_ownRandom)
 {
+    useAccessibleRoles();
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::CustomizeWindowHint);
@@ -199,7 +210,10 @@ void MainForm::buildControls()
     QPushButton *settings = addButton("Settings", QStringLiteral("Settings"), settingsFrame, 12);
     QPushButton *exit = addButton("Exit", QStringLiteral("Quit the Game"), settingsFrame, 12);
 
+    m_announcer = new Announcer(this);
+
     placeControls(*this, layoutTable());
+    m_theWordReading = new LabelReading(m_theWord);
 
     setTabOrder(m_enterCharacter, m_newGame);
     setTabOrder(m_newGame, settings);
@@ -254,8 +268,11 @@ void MainForm::setText(TextField field, const QString &text)
         return;
     }
     label(field)->setFullText(text);
-    if (field == TextField::TheWord)
-        m_theWord->setAccessibleDescription(describeWord(text, m_game.state().CurrentWord));
+    if (field == TextField::TheWord) {
+        const QString description = describeWord(text, m_game.state().CurrentWord);
+        m_theWord->setAccessibleDescription(description);
+        m_theWordReading->setReading(description);
+    }
 }
 
 void MainForm::setEnabled(GuessControl control, bool enabled)
@@ -286,7 +303,7 @@ bool MainForm::setStagePicture(int stage, const QString &path)
 
 void MainForm::announce(const QString &message)
 {
-    Q_UNUSED(message); // not yet passed on to assistive technology
+    m_announcer->announce(message);
 }
 
 void MainForm::mouseMoveEvent(QMouseEvent *event)

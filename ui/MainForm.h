@@ -15,7 +15,9 @@ class QPushButton;
 
 namespace velmora {
 
+class Announcer;
 class ClockRandom;
+class LabelReading;
 class MessagePrompter;
 class PlainLabel;
 
@@ -59,7 +61,6 @@ protected:
 private:
     void buildControls();
     PlainLabel *label(TextField field) const;
-    void describeTheWord(const QString &shown);
     void showSettings();
     void changeDifficulty(std::optional<qint16> selectedLevel);
 
@@ -77,6 +78,8 @@ private:
     PlainLabel *m_chances = nullptr;
     PlainLabel *m_lettersUsed = nullptr;
     PlainLabel *m_helper = nullptr;
+    LabelReading *m_theWordReading = nullptr;
+    Announcer *m_announcer = nullptr;
 
     // The settings window has no parent, so it is a window of its own: it deletes itself when
     // closed, and one still open when the main window goes is deleted with it.

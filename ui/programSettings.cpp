@@ -1,14 +1,15 @@
 #include "programSettings.h"
 
+#include "AccessibleRoles.h"
 #include "AppIdentity.h"
 #include "CaptionButton.h"
 #include "CaptionFrame.h"
+#include "OptionButton.h"
 #include "PlainLabel.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>
-#include <QRadioButton>
 
 namespace velmora {
 namespace {
@@ -56,6 +57,7 @@ constexpr QSize ClientSize(346, 400);
 
 programSettings::programSettings()
 {
+    useAccessibleRoles();
     setObjectName(QStringLiteral("programSettings"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::CustomizeWindowHint);
@@ -72,8 +74,7 @@ programSettings::programSettings()
     m_difficulty->setExclusive(true);
     QList<QWidget *> tabOrder;
     for (int index = FirstOption; index <= LastOption; ++index) {
-        auto *option = new QRadioButton(optionCaption(index), difficultyFrame);
-        option->setObjectName(optionName(index));
+        auto *option = new OptionButton(optionName(index), optionCaption(index), difficultyFrame);
         m_difficulty->addButton(option, index);
         tabOrder.append(option);
     }
