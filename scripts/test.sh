@@ -16,6 +16,9 @@ cmake --build "$root/build" -j "$jobs"
 echo "== the play command, from a clean build folder"
 "$root/tests/play/check-play.sh"
 
+echo "== a game followed with the Orca screen reader, keyboard only"
+"$root/tests/a11y/orca-check.sh" "$root/build"
+
 echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON \
   -DVELMORA_SANITIZE=ON -DVELMORA_BUILD_BENCH=OFF

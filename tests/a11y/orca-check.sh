@@ -257,6 +257,9 @@ expect "You've lost! Play again?"
 not_cut_short "$result" "$mark" "the answer"
 key n
 
+# The speech server really spoke, into its file.
+[ -s "$work/speech.raw" ] || fail "the speech server produced no sound"
+
 echo "-- what Orca spoke"
 spoken_from 1 | tee ${transcript:+"$transcript"} | sed 's/^/   /'
 echo "-- Orca followed the whole game"
