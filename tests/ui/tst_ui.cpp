@@ -50,6 +50,13 @@ private slots:
     void hugeTexts();
     void stagePictures_data();
     void stagePictures();
+    void accessibleRoles_data();
+    void accessibleRoles();
+    void announcer();
+    void maskDescription_data();
+    void maskDescription();
+    void optionClickArea_data();
+    void optionClickArea();
 
 private:
     QTemporaryDir m_folder;
@@ -62,6 +69,23 @@ QRgb shownStageColour(const WindowRig &rig)
     const QImage image = rig.get<QLabel>(QStringLiteral("StageImage"))->pixmap().toImage();
     return image.isNull() ? 0 : image.pixel(image.rect().center());
 }
+
+// Records, in order, the name of the announcer's notification each time it is shown anew,
+// which is when a screen reader speaks it.
+class AnnouncementLog final : public QObject
+{
+public:
+    explicit AnnouncementLog(const WindowRig &rig) { rig.get(QStringLiteral("Announcement"))->installEventFilter(this); }
+    QStringList messages;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            messages.append(static_cast<QWidget *>(watched)->accessibleName());
+        return false;
+    }
+};
 
 const QString HelpText = QStringLiteral(
     "Click 'New Game' in the Settings section to allow the computer to generate a new word for you. "
@@ -320,6 +344,7 @@ void tst_ui::wordDescription()
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(rig.get(QStringLiteral("TheWord")));
     QCOMPARE(face->text(QAccessible::Description), description);
     QCOMPARE(face->text(QAccessible::Name), rig.text(TextField::TheWord));
+    QCOMPARE(rig.get(QStringLiteral("TheWordReading"))->accessibleName(), description); // read in its place
 }
 
 void tst_ui::changeDifficulty_data()
@@ -530,7 +555,8 @@ void tst_ui::hugeTexts_data()
     QTest::newRow("mask of a million") << QStringLiteral("_ ").repeated(1'000'000)
                                        << "1000000 letters, 0 found: " + QStringList(100, "blank").join(", ")
                                               + ", and 999900 more";
-    QTest::newRow("surrogate pairs") << "a" + QStringLiteral("\U0001F600").repeated(3'000'000) << "";
+    QTest::newRow("surrogate pairs") << "a" + QStringLiteral("\U0001F600").repeated(3'000'000)
+                                     << "The answer: a" + QStringLiteral("\U0001F600").repeated(199) + "...";
 }
 
 void tst_ui::hugeTexts()
@@ -596,6 +622,112 @@ void tst_ui::stagePictures()
     QCOMPARE(rig.get(QStringLiteral("StageImage"))->geometry(), QRect(QPoint(360, 16), shown));
     QCOMPARE(shownStageColour(rig), size.isValid() ? QColor(Qt::darkGreen).rgb() : stageColour(0));
     QCOMPARE(rig.get(QStringLiteral("StageImage"))->accessibleName(), QStringLiteral("Stage %1 of 10").arg(size.isValid() ? 3 : 0));
+}
+
+void tst_ui::accessibleRoles_data()
+{
+    QTest::addColumn<bool>("inSettings");
+    QTest::addColumn<QString>("control"); // the window itself when it is the window's name
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+
+    const QString title = "Velmora Version 1.3.0 - by the Velmora developers - https://velmora.example.org";
+    QTest::newRow("main window") << false << "MainForm" << QAccessible::Window << title;
+    QTest::newRow("settings window") << true << "programSettings" << QAccessible::Window << "Velmora Settings";
+    QTest::newRow("announcer") << false << "Announcer" << QAccessible::StatusBar << "";
+    QTest::newRow("announcement") << false << "Announcement" << QAccessible::Notification
+                                  << "New word, 5 letters: blank, blank, blank, blank, blank.";
+    QTest::newRow("the mask's reading") << false << "TheWordReading" << QAccessible::StaticText
+                                        << "5 letters, 0 found: blank, blank, blank, blank, blank";
+}
+
+void tst_ui::accessibleRoles()
+{
+    QFETCH(bool, inSettings);
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+
+    WindowRig rig;
+    rig.click(QStringLiteral("NewGame"));
+    QWidget *window = inSettings ? static_cast<QWidget *>(rig.openSettings()) : &rig.form;
+    QWidget *widget = window->objectName() == control ? window : rig.get(control, inSettings);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    QCOMPARE(face->role(), role);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    if (role == QAccessible::Notification) // a status bar's notification is spoken without its role
+        QCOMPARE(face->parent()->role(), QAccessible::StatusBar);
+}
+
+void tst_ui::announcer()
+{
+    WindowRig rig;
+    const QImage before = rig.form.grab().toImage();
+    AnnouncementLog log(rig);
+    rig.form.announce(QStringLiteral("x was already guessed."));
+    rig.form.announce(QStringLiteral("x was already guessed."));
+    rig.form.announce(QStringLiteral("y is not in the word. 9 chances left. Stage 1 of 10."));
+    QCOMPARE(log.messages, QStringList({"x was already guessed.", "x was already guessed.",
+                                        "y is not in the word. 9 chances left. Stage 1 of 10."}));
+    QCOMPARE(rig.form.grab().toImage(), before); // heard, not seen
+    QCOMPARE(rig.form.focusWidget(), rig.get(QStringLiteral("NewGame")));
+}
+
+void tst_ui::maskDescription_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("description");
+
+    const QString smile = QStringLiteral("\U0001F600");
+    QTest::newRow("a wide character found") << "a " + smile + " _ _ _ " << "5 letters, 2 found: a, " + smile + ", blank, blank, blank";
+    QTest::newRow("phrase of wide characters") << smile + "   _ " << "2 letters, 1 found: " + smile + ", space, blank";
+    QTest::newRow("a lone surrogate is a cell") << QString(QChar(0xD83D)) + " _ " << QString("2 letters, 1 found: ") + QChar(0xD83D) + ", blank";
+    QTest::newRow("wide, then no blank") << smile + "a" << "The answer: " + smile + "a";
+    QTest::newRow("cut after 100 wide cells") << (smile + ' ').repeated(150)
+                                              << "150 letters, 150 found: " + QStringList(100, smile).join(", ") + ", and 50 more";
+    QTest::newRow("answer cut after 200 wide characters") << smile.repeated(201) << "The answer: " + smile.repeated(200) + "...";
+    QTest::newRow("answer of 200 wide characters") << smile.repeated(200) << "The answer: " + smile.repeated(200);
+}
+
+// The mask a screen reader reads, set straight into the box; no game is drawn.
+void tst_ui::maskDescription()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, description);
+
+    WindowRig rig;
+    rig.form.setText(TextField::TheWord, shown);
+    QCOMPARE(rig.get(QStringLiteral("TheWord"))->accessibleDescription(), description);
+    QCOMPARE(rig.get(QStringLiteral("TheWordReading"))->accessibleName(), description);
+}
+
+void tst_ui::optionClickArea_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QPoint>("at"); // in the option's box
+
+    QTest::newRow("2, top right") << "Difficulty2" << QPoint(80, 0);
+    QTest::newRow("2, right of the caption") << "Difficulty2" << QPoint(78, 12);
+    QTest::newRow("2, bottom right") << "Difficulty2" << QPoint(80, 24);
+    QTest::newRow("more than 15, bottom right") << "Difficulty16" << QPoint(144, 24);
+    QTest::newRow("random, below the mark") << "Difficulty17" << QPoint(5, 24);
+}
+
+void tst_ui::optionClickArea()
+{
+    QFETCH(QString, option);
+    QFETCH(QPoint, at);
+
+    WindowRig rig;
+    rig.openSettings();
+    auto *button = rig.get<QRadioButton>(option, true);
+    QRadioButton plain(button->text(), button->parentWidget()); // drawn as every radio button is
+    plain.setGeometry(button->geometry());
+    QCOMPARE(button->grab().toImage(), plain.grab().toImage());
+
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
+    QVERIFY(button->isChecked());
+    QCOMPARE(rig.form.settingsWindow()->selectedLevel(), std::optional<qint16>(option.mid(10).toShort()));
 }
 
 QTEST_MAIN(tst_ui)
