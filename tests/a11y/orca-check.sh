@@ -47,7 +47,9 @@ if [ "${1:-}" != --inside ]; then
     wait 2>/dev/null || true
     if [ "$rc" -ne 0 ] && [ -f "$work/orca-debug.out" ]; then
       echo "-- the end of Orca's debug file:" >&2
-      tail -n 30 "$work/orca-debug.out" >&2
+      tail -n 15 "$work/orca-debug.out" >&2
+      echo "-- what Orca spoke:" >&2
+      sed -n -E "s/^[0-9:.]+ - SPEECH OUTPUT: '(.*)'( voice=[a-z]+)?\[?\{.*$/   \1/p" "$work/orca-debug.out" >&2
     fi
     if [ -n "${VELMORA_A11Y_KEEP:-}" ]; then
       echo "-- the scratch folder is kept: $work"
@@ -73,8 +75,8 @@ if [ "${1:-}" != --inside ]; then
     isolate=(unshare --pid --fork --mount-proc --kill-child)
     isolated=1
   fi
-  DISPLAY=":$(head -n 1 "$work/display")" timeout -k 5 150 \
-    "${isolate[@]}" bash ${VELMORA_A11Y_TRACE:+-x} "$0" --inside "$build" "$work" "$transcript" &
+  DISPLAY=":$(head -n 1 "$work/display")" "${isolate[@]}" \
+    timeout -k 5 150 bash ${VELMORA_A11Y_TRACE:+-x} "$0" --inside "$build" "$work" "$transcript" &
   session=$!
   wait "$session"
   exit $?
@@ -92,20 +94,16 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$work/orca" "$wo
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 started=()
+# Ends what was started, the last first, each given three seconds to finish on its own.
 stop_all() {
-  local pid i alive
+  local i pid tries
   for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-    kill -TERM "${started[i]}" 2>/dev/null || true
-  done
-  for i in $(seq 30); do
-    alive=
-    for pid in "${started[@]}"; do
-      kill -0 "$pid" 2>/dev/null && alive=1
+    pid=${started[i]}
+    kill -TERM "$pid" 2>/dev/null || continue
+    for ((tries = 30; tries > 0; tries--)); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
     done
-    [ -n "$alive" ] || break
-    sleep 0.1
-  done
-  for pid in "${started[@]}"; do
     kill -KILL "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
@@ -152,8 +150,10 @@ wait_until 10 "the speech server" test -S "$XDG_RUNTIME_DIR/speech-dispatcher/sp
 # the file is made line-buffered so that it can be read while Orca runs.
 cat >"$work/orca/orca-customizations.py" <<'EOF'
 import orca.debug
+import orca.settings
 if orca.debug.debugFile:
     orca.debug.debugFile.reconfigure(line_buffering=True)
+orca.settings.enableBraille = False  # there is no braille display
 EOF
 orca --user-prefs "$work/orca" --debug-file "$debug_file" >"$work/orca.out" 2>&1 &
 started+=($!)
@@ -213,9 +213,22 @@ expect " 1 words loaded."
 key Return
 expect "Start a new game! push button."
 
-echo "-- a won game: guesses typed into the box and tried with the button"
+echo "-- a new game from the settings window, then one from the main window"
+key Tab
+expect "Settings push button."
+key space
+expect "Velmora Settings frame."
+key shift+Tab
+expect "Change the Difficulty and Start a New Game push button."
 key space
 expect "New word, 5 letters: blank, blank, blank, blank, blank."
+expect "Settings push button."
+key shift+Tab
+expect "Start a new game! push button."
+key space
+expect "New word, 5 letters: blank, blank, blank, blank, blank."
+
+echo "-- a won game: guesses typed into the box and tried with the button"
 key shift+Tab shift+Tab
 expect "Letter text."
 guess e
