@@ -657,6 +657,7 @@ void tst_ui::accessibleRoles()
     QCOMPARE(face->text(QAccessible::Name), name);
     if (role == QAccessible::Notification) // a status bar's notification is spoken without its role
         QCOMPARE(face->parent()->role(), QAccessible::StatusBar);
+    QCOMPARE(face->state().invisible, role == QAccessible::StatusBar); // never met in a review
 }
 
 void tst_ui::announcer()
