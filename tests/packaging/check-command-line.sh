@@ -33,7 +33,7 @@ cases=(
 for case in "${cases[@]}"; do
   IFS='|' read -r arguments expected_status expected_line <<<"$case"
   read -ra args <<<"$arguments"
-  rm -rf "$work/home"
+  rm -rf "${work:?}/home"
   status=0
   (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_DATA_HOME \
      HOME="$work/home" timeout 20 "$command" "${args[@]}" >"$work/out" 2>"$work/err") || status=$?

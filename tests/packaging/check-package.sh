@@ -13,8 +13,8 @@
 set -euo pipefail
 
 readonly APP_ID=org.velmora.Velmora
-readonly HERE="$(cd "$(dirname "$0")" && pwd)"
-readonly DRIVER="$HERE/../support/drive-startup.sh"
+HERE=$(cd "$(dirname "$0")" && pwd)
+readonly HERE DRIVER="$HERE/../support/drive-startup.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
@@ -162,6 +162,7 @@ start_in() { # FOLDER MESSAGE VARIABLE=VALUE...: the game starts in FOLDER, sayi
   said=$(cat "$work/said")
   [ "$started" = "$folder" ] || fail "with $*, the game started in $started, not $folder"
   # MESSAGE is a pattern: the reasons come from the system's tools, in the system's words.
+  # shellcheck disable=SC2053
   [[ $said != *$'\n'* && $said == $message ]] || fail "with $*, the launcher said: $said"
 }
 is_link_to() { [ -L "$1" ] && [ "$(readlink "$1")" = "$2" ] || fail "$1 is not a link to $2"; }
