@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation2 fontconfig
   xvfb xauth xdotool imagemagick
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 sudo_cmd=()
