@@ -1,4 +1,5 @@
-// Loading the shipped dictionary against a naive reference, its heap cost, and its scaling.
+// Loading dictionaries against a naive reference, what a loaded dictionary holds, the memory a
+// load needs at its peak, and how the time scales.
 #include "Game.h"
 
 #include <QByteArray>
@@ -12,6 +13,9 @@
 #include <malloc.h>
 #include <string>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,41 +54,144 @@ std::size_t heapInUse()
     return info.uordblks + info.hblkhd; // small blocks plus mmapped large ones
 }
 
+// A line of /proc/self/status in bytes ("VmRSS", "VmHWM").
+long statusBytes(const char *key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(line.find(':') + 1)) * 1024;
+    }
+    return -1;
+}
+
+// The resident memory a load of path adds at its peak, over what the program held before. The
+// load runs in a child process, so that neither an earlier load's memory kept by the allocator
+// nor the benchmark's own peak hides it.
+double peakLoadBytes(const QString &path)
+{
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
+        const long idle = statusBytes("VmRSS");
+        Dictionary d;
+        Dictionary::readFile(path, d);
+        const long added = statusBytes("VmHWM") - idle;
+        [[maybe_unused]] const auto written = ::write(pipeEnds[1], &added, sizeof added);
+        ::_exit(0);
+    }
+    ::close(pipeEnds[1]);
+    long added = -1;
+    if (child < 0 || ::read(pipeEnds[0], &added, sizeof added) != sizeof added)
+        added = -1;
+    ::close(pipeEnds[0]);
+    if (child > 0)
+        ::waitpid(child, nullptr, 0);
+    return double(added);
+}
+
 qint64 fileSize(const QString &path)
 {
     return QFile(path).size();
 }
 
-void BM_LoadDictionary(benchmark::State &state)
+enum Encoding { Ascii, Utf8, Windows1252, Utf16 };
+
+// The shipped dictionary with accented letters on nine lines in ten (its first vowel), in an
+// encoding, `times` over: about the size of the shipped file each time.
+QByteArray generatedDictionary(Encoding encoding, int times)
+{
+    QFile source(shippedDictionary);
+    if (!source.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromLatin1(source.readAll());
+    if (encoding != Ascii) {
+        const QString plain = QStringLiteral("aeiou");
+        const QString accented = QStringLiteral(u"áéíóú");
+        qsizetype line = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text.at(i) == u'\n') {
+                ++line;
+            } else if (const qsizetype v = plain.indexOf(text.at(i)); v >= 0 && line % 10 != 0) {
+                text[i] = accented.at(v);
+                while (i < text.size() && text.at(i) != u'\n') // one a line
+                    ++i;
+                --i;
+            }
+        }
+    }
+    QByteArray bytes;
+    switch (encoding) {
+    case Ascii:
+    case Windows1252: // these accents are where Latin-1 has them
+        bytes = text.toLatin1();
+        break;
+    case Utf8:
+        bytes = text.toUtf8();
+        break;
+    case Utf16:
+        bytes = QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        break;
+    }
+    return bytes.repeated(times);
+}
+
+// A generated dictionary in a scratch file for as long as it lives.
+class GeneratedFile
+{
+public:
+    GeneratedFile(Encoding encoding, int times)
+        : m_path(m_dir.filePath(QStringLiteral("generated.txt")))
+    {
+        QFile out(m_path);
+        const QByteArray bytes = generatedDictionary(encoding, times);
+        m_ok = !bytes.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+    }
+    bool ok() const { return m_ok; }
+    const QString &path() const { return m_path; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    bool m_ok = false;
+};
+
+// Loads path through the game, as the settings window does, and reports what the loaded
+// dictionary holds and what the load needed at its peak, per byte of the file.
+void loadThroughTheGame(benchmark::State &state, const QString &path)
 {
     SilentDisplay display;
     SilentPrompter prompter;
     FixedRandom random;
     Game game(display, prompter, random);
     for (auto _ : state) {
-        if (game.LoadDictionary(shippedDictionary) != Dictionary::ReadStatus::Loaded)
-            state.SkipWithError("the shipped dictionary did not load");
+        if (game.LoadDictionary(path) != Dictionary::ReadStatus::Loaded)
+            state.SkipWithError("the dictionary did not load");
         benchmark::DoNotOptimize(game.state().Tables.TotalWords());
     }
 
-    // Heap held by a loaded dictionary, measured by the allocator itself.
     const std::size_t before = heapInUse();
     Dictionary measured;
-    Dictionary::readFile(shippedDictionary, measured);
+    Dictionary::readFile(path, measured);
     const std::size_t held = heapInUse() - before;
-    const auto bytes = double(fileSize(shippedDictionary));
+    const auto bytes = double(fileSize(path));
     state.counters["entries"] = measured.TotalWords();
     state.counters["file_bytes"] = bytes;
     state.counters["heap_bytes"] = double(held);
     state.counters["heap_per_file_byte"] = double(held) / bytes;
+    state.counters["peak_per_file_byte"] = peakLoadBytes(path) / bytes;
     state.SetBytesProcessed(state.iterations() * qint64(bytes));
 }
-BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond);
 
 // What a straightforward loader does: std::getline into one vector of strings per length.
-void BM_ReferenceGetline(benchmark::State &state)
+void referenceGetline(benchmark::State &state, const QString &file)
 {
-    const std::string path = shippedDictionary.toStdString();
+    const std::string path = file.toStdString();
+    std::size_t lines = 0;
     for (auto _ : state) {
         std::array<std::vector<std::string>, 17> rows;
         std::ifstream in(path);
@@ -92,40 +199,89 @@ void BM_ReferenceGetline(benchmark::State &state)
         while (std::getline(in, line))
             rows[std::min<std::size_t>(line.size(), 16)].push_back(line);
         benchmark::DoNotOptimize(rows.data());
+        lines = 0;
+        for (const auto &row : rows)
+            lines += row.size();
     }
-    state.SetBytesProcessed(state.iterations() * fileSize(shippedDictionary));
+    state.counters["entries"] = double(lines);
+    state.SetBytesProcessed(state.iterations() * fileSize(file));
+}
+
+void BM_LoadDictionary(benchmark::State &state)
+{
+    loadThroughTheGame(state, shippedDictionary);
+}
+BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond);
+
+void BM_ReferenceGetline(benchmark::State &state)
+{
+    referenceGetline(state, shippedDictionary);
 }
 BENCHMARK(BM_ReferenceGetline)->Unit(benchmark::kMillisecond);
+
+void BM_LoadDictionaryUtf8(benchmark::State &state)
+{
+    const GeneratedFile file(Utf8, 1);
+    if (!file.ok())
+        return state.SkipWithError("cannot write the UTF-8 dictionary");
+    loadThroughTheGame(state, file.path());
+}
+BENCHMARK(BM_LoadDictionaryUtf8)->Unit(benchmark::kMillisecond);
+
+void BM_ReferenceGetlineUtf8(benchmark::State &state)
+{
+    const GeneratedFile file(Utf8, 1);
+    if (!file.ok())
+        return state.SkipWithError("cannot write the UTF-8 dictionary");
+    referenceGetline(state, file.path());
+}
+BENCHMARK(BM_ReferenceGetlineUtf8)->Unit(benchmark::kMillisecond);
+
+// Every encoding, at the shipped size, and UTF-8 at about 100 MB: {encoding, copies}.
+void BM_LoadEncoded(benchmark::State &state)
+{
+    const GeneratedFile file(Encoding(state.range(0)), int(state.range(1)));
+    if (!file.ok())
+        return state.SkipWithError("cannot write the dictionary");
+    loadThroughTheGame(state, file.path());
+}
+BENCHMARK(BM_LoadEncoded)
+    ->ArgNames({"encoding", "copies"})
+    ->Args({Ascii, 1})
+    ->Args({Utf8, 1})
+    ->Args({Windows1252, 1})
+    ->Args({Utf16, 1})
+    ->Args({Utf8, 52})
+    ->Unit(benchmark::kMillisecond);
 
 // The shipped file repeated N times: the time should grow in proportion.
 void BM_LoadScaled(benchmark::State &state)
 {
-    QFile source(shippedDictionary);
-    if (!source.open(QIODevice::ReadOnly)) {
-        state.SkipWithError("the shipped dictionary is missing");
-        return;
-    }
-    const QByteArray once = source.readAll();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("scaled.txt"));
-    {
-        QFile out(path);
-        if (!out.open(QIODevice::WriteOnly)) {
-            state.SkipWithError("cannot write the scaled dictionary");
-            return;
-        }
-        for (int i = 0; i < state.range(0); ++i)
-            out.write(once);
-    }
+    const GeneratedFile file(Ascii, int(state.range(0)));
+    if (!file.ok())
+        return state.SkipWithError("cannot write the scaled dictionary");
     for (auto _ : state) {
         Dictionary d;
-        Dictionary::readFile(path, d);
+        Dictionary::readFile(file.path(), d);
         benchmark::DoNotOptimize(d.TotalWords());
     }
-    state.SetBytesProcessed(state.iterations() * once.size() * state.range(0));
+    state.SetBytesProcessed(state.iterations() * fileSize(file.path()));
 }
 BENCHMARK(BM_LoadScaled)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    // Every load runs as the first one in a fresh process would. glibc otherwise raises its
+    // threshold for mapping large blocks once one is freed, so that later runs, of whichever
+    // benchmark comes next, keep their memory and skip the page faults, each by a different
+    // amount.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -22,8 +22,10 @@ inline constexpr int UsedLetterSlots = 27; // room for guesses before the record
 
 // Everything the game remembers during a run. One instance lives as long as the main window.
 //
-// Counters that follow the length of an entry (LettersToFind, LettersRevealed, UsedCount) are
-// 32-bit: an entry may be far longer than 32,767 characters and must still be counted right.
+// A character is a Unicode code point (entries are composed to NFC when read), so positions and
+// guesses are char32_t. Counters that follow the length of an entry (LettersToFind,
+// LettersRevealed, UsedCount) are 32-bit: an entry may be far longer than 32,767 characters and
+// must still be counted right.
 struct GameState
 {
     QString DictionaryPath;
@@ -33,14 +35,14 @@ struct GameState
     bool IsPhrase = false;
 
     QString CurrentWord; // lower case
-    QString WordLetters; // WordLetters[i]: the character at position i of CurrentWord
-    QString MaskCells; // MaskCells[i]: '_' hidden, ' ' a blank of a phrase, else the character
+    QList<char32_t> WordLetters; // WordLetters[i]: the character at position i of CurrentWord
+    QList<char32_t> MaskCells; // MaskCells[i]: '_' hidden, ' ' a blank of a phrase, else the character
     qint32 LettersToFind = 0;
     qint32 LettersRevealed = 0;
     qint16 WrongGuesses = 0;
     QString Guess;
     // One character per slot: at least 27 slots, blanks where no guess has been recorded yet.
-    QList<QChar> UsedLetters;
+    QList<char32_t> UsedLetters;
     qint32 UsedCount = 0;
     bool HitFlag = false;
     bool RepeatFlag = false;

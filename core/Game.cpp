@@ -2,31 +2,87 @@
 
 #include "Texts.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace velmora {
 namespace {
 
-// Lower case, one character at a time, so no position moves. ASCII, nearly every character
-// of a real dictionary, is lowered inline: an entry may be many megabytes long.
-QString lowerEachCharacter(QString text)
+// The characters of text in lower case, one code point each: simple case mapping, so no
+// position moves.
+QList<char32_t> lowerCaseCharacters(const QString &text)
 {
-    for (QChar &c : text) {
-        const char16_t u = c.unicode();
-        if (u >= u'A' && u <= u'Z')
-            c = QChar(char16_t(u + (u'a' - u'A')));
-        else if (u >= 0x80)
-            c = c.toLower();
+    QList<char32_t> characters;
+    characters.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text.at(++i).unicode());
+        characters.append(QChar::toLower(c));
+    }
+    return characters;
+}
+
+QString fromCharacters(const QList<char32_t> &characters)
+{
+    return QString::fromUcs4(characters.constData(), characters.size());
+}
+
+// Every mask cell followed by one blank.
+QString maskText(const QList<char32_t> &cells)
+{
+    const auto astral = std::count_if(cells.begin(), cells.end(), QChar::requiresSurrogates);
+    QString text(2 * cells.size() + astral, QLatin1Char(' '));
+    QChar *out = text.data();
+    for (const char32_t c : cells) {
+        if (QChar::requiresSurrogates(c)) {
+            *out++ = QChar(QChar::highSurrogate(c));
+            *out++ = QChar(QChar::lowSurrogate(c));
+        } else {
+            *out++ = QChar(char16_t(c));
+        }
+        ++out; // the blank
     }
     return text;
 }
 
-// Every mask cell followed by one blank.
-QString maskText(const QString &cells)
+// Cells read out to a screen reader before the rest is only counted.
+constexpr qsizetype SpokenCells = 100;
+
+// The mask in words, cell by cell: "blank" for a hidden character, "space" for a blank of a
+// phrase, a found character as itself.
+QString spokenMask(const QList<char32_t> &cells)
 {
-    QString text(cells.size() * 2, QLatin1Char(' '));
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < cells.size(); ++i)
-        out[2 * i] = cells.at(i);
-    return text;
+    QStringList words;
+    for (const char32_t c : cells.first(std::min(cells.size(), SpokenCells))) {
+        words.append(c == U'_'   ? texts::SpokenHidden
+                     : c == U' ' ? texts::SpokenBlank
+                                 : fromCharacters({c}));
+    }
+    if (cells.size() > SpokenCells)
+        words.append(texts::SpokenMore.arg(cells.size() - SpokenCells));
+    return words.join(QStringLiteral(", "));
+}
+
+QString spokenAnswer(const QList<char32_t> &letters)
+{
+    QString answer = fromCharacters(letters.first(std::min(letters.size(), SpokenCells)));
+    if (letters.size() > SpokenCells)
+        answer += QStringLiteral(", ") + texts::SpokenMore.arg(letters.size() - SpokenCells);
+    return texts::spokenAnswer(answer);
+}
+
+// The characters of a UTF-8 entry other than blanks, counted up to `enough`.
+qint32 charactersToFind(QByteArrayView utf8, qint32 enough)
+{
+    qint32 found = 0;
+    for (const char c : utf8) {
+        const bool continuesACharacter = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+        if (c != ' ' && !continuesACharacter && ++found == enough)
+            break;
+    }
+    return found;
 }
 
 // Random-length attempts before the draw goes straight to an entry it can accept. Far more
@@ -80,7 +136,7 @@ void Game::Initialise()
     m_state.LettersRevealed = 0;
     m_state.UsedCount = 0;
     m_state.RepeatFlag = false;
-    m_state.UsedLetters = QList<QChar>(UsedLetterSlots, QLatin1Char(' '));
+    m_state.UsedLetters = QList<char32_t>(UsedLetterSlots, U' ');
 }
 
 Dictionary::ReadStatus Game::LoadDictionary(const QString &path)
@@ -95,113 +151,113 @@ Dictionary::ReadStatus Game::LoadDictionary(const QString &path)
     return status;
 }
 
-QString Game::drawEntry()
+// One of the class's entries that leave at least `minimum` characters to find, drawn as the
+// plain draw would draw among them: RandomIndex is r times their count. When every entry of
+// the class qualifies, as in any real dictionary, that is the plain draw itself.
+bool Game::drawAmong(int entryClass, qint32 minimum)
 {
-    const Dictionary &tables = m_state.Tables;
-    if (m_state.DifficultyLevel == LongLevel) {
-        m_state.RandomIndex = qint32(m_random.next() * tables.LongWordCount());
-        return tables.LongWords(m_state.RandomIndex);
+    GameState &s = m_state;
+    const Dictionary &tables = s.Tables;
+    const qint32 count = tables.count(entryClass);
+    const auto qualifies = [&](qint32 slot) { return charactersToFind(tables.utf8(entryClass, slot), minimum) >= minimum; };
+    qint32 qualifying = 0;
+    for (qint32 slot = 0; slot < count; ++slot)
+        qualifying += qualifies(slot);
+    if (qualifying == 0) {
+        s.CurrentWord.clear();
+        return false;
     }
-    m_state.RandomIndex = qint32(m_random.next() * tables.LengthCounts(m_state.DifficultyLevel));
-    return tables.WordsByLength(m_state.DifficultyLevel, m_state.RandomIndex);
+
+    qint32 k = qint32(m_random.next() * qualifying);
+    qint32 slot = k;
+    if (qualifying < count) {
+        for (slot = 0; !qualifies(slot) || k-- > 0; ++slot) {
+        }
+    }
+    s.RandomIndex = slot;
+    s.CurrentWord = tables.entry(entryClass, slot);
+    return true;
 }
 
-// After many rejected attempts: one of the entries the draw accepts, from a class drawn
-// among those that have any.
-QString Game::drawRandomLengthEntry()
+// An entry of the level's class with something to find: an entry of blanks alone, or an empty
+// one, would be won or lost without a letter shown.
+bool Game::drawAtFixedLevel()
 {
-    const Dictionary &tables = m_state.Tables;
-    QList<int> classes;
-    for (int c = ShortestLevel; c <= Dictionary::LongClass; ++c) {
-        if (tables.playableCount(c) > 0)
-            classes.append(c);
+    return drawAmong(m_state.DifficultyLevel, 1);
+}
+
+// A length drawn afresh for each attempt (16 standing for the long entries), then an entry of
+// that length, until one leaves at least two characters to find.
+bool Game::drawAtRandomLength()
+{
+    GameState &s = m_state;
+    const Dictionary &tables = s.Tables;
+    s.RandomLength = true;
+    for (int attempt = 0; attempt < RandomLengthAttempts; ++attempt) {
+        s.DifficultyLevel = qint16(qint32(m_random.next() * 15) + ShortestLevel);
+        s.RandomIndex = qint32(m_random.next() * tables.count(s.DifficultyLevel));
+        if (charactersToFind(tables.utf8(s.DifficultyLevel, s.RandomIndex), 2) == 2) {
+            s.CurrentWord = tables.entry(s.DifficultyLevel, s.RandomIndex);
+            return true;
+        }
     }
-    const int c = classes.at(qsizetype(m_random.next() * classes.size()));
-    m_state.DifficultyLevel = qint16(c);
-    const qint32 k = qint32(m_random.next() * tables.playableCount(c));
-    m_state.RandomIndex = tables.playableSlot(c, k);
-    return c == LongLevel ? tables.LongWords(m_state.RandomIndex)
-                          : tables.WordsByLength(c, m_state.RandomIndex);
+
+    // Nearly everything is rejected: draw among the lengths that have an acceptable entry, then
+    // among those entries.
+    QList<int> lengths;
+    for (int c = ShortestLevel; c <= LongLevel; ++c) {
+        for (qint32 slot = 0; slot < tables.count(c); ++slot) {
+            if (charactersToFind(tables.utf8(c, slot), 2) == 2) {
+                lengths.append(c);
+                break;
+            }
+        }
+    }
+    if (lengths.isEmpty()) {
+        s.CurrentWord.clear();
+        return false;
+    }
+    s.DifficultyLevel = qint16(lengths.at(qsizetype(m_random.next() * lengths.size())));
+    return drawAmong(s.DifficultyLevel, 2);
 }
 
 void Game::GenerateWord()
 {
     GameState &s = m_state;
-    const Dictionary &tables = s.Tables;
-    const qint32 revealedBefore = s.LettersRevealed;
+    const bool drawn = s.DifficultyLevel > LongLevel ? drawAtRandomLength() : drawAtFixedLevel();
+    if (s.RandomLength)
+        s.DifficultyLevel = RandomLevel;
+
+    s.WordLetters = lowerCaseCharacters(s.CurrentWord);
+    s.CurrentWord = fromCharacters(s.WordLetters);
+    s.MaskCells = QList<char32_t>(s.WordLetters.size(), U'_');
     qint32 blanks = 0;
-
-    for (int attempt = 0;; ++attempt) {
-        s.IsPhrase = false;
-        if (s.DifficultyLevel > LongLevel) {
-            bool anyPlayable = false;
-            for (int c = ShortestLevel; c <= Dictionary::LongClass && !anyPlayable; ++c)
-                anyPlayable = tables.playableCount(c) > 0;
-            if (!anyPlayable) {
-                s.RandomLength = true;
-                s.CurrentWord.clear();
-                s.WordLetters.clear();
-                s.MaskCells.clear();
-                s.LettersToFind = 0;
-                m_prompter.inform(texts::NoPlayableWords);
-                showHeadings();
-                showNoGame();
-                return;
-            }
-            s.RandomLength = true;
-            if (attempt >= RandomLengthAttempts) {
-                s.CurrentWord = drawRandomLengthEntry();
-            } else {
-                s.DifficultyLevel = qint16(qint32(m_random.next() * 15) + ShortestLevel);
-                continue;
-            }
-        } else {
-            s.CurrentWord = drawEntry();
+    for (qsizetype i = 0; i < s.WordLetters.size(); ++i) {
+        if (s.WordLetters.at(i) == U' ') {
+            s.MaskCells[i] = U' ';
+            ++blanks;
         }
-
-        s.CurrentWord = lowerEachCharacter(s.CurrentWord);
-        s.WordLetters = s.CurrentWord;
-        s.MaskCells = QString(s.CurrentWord.size(), QLatin1Char('_'));
-        blanks = 0;
-        for (qsizetype i = 0; i < s.CurrentWord.size(); ++i) {
-            if (s.CurrentWord.at(i) == QLatin1Char(' ')) {
-                s.MaskCells[i] = QLatin1Char(' ');
-                ++blanks;
-                s.IsPhrase = true;
-            }
-        }
-        s.LettersToFind = qint32(s.CurrentWord.size()) - blanks;
-
-        if (s.RandomLength) {
-            s.DifficultyLevel = RandomLevel;
-            if (s.LettersToFind < 2)
-                continue;
-        }
-        break;
     }
-
-    s.LettersRevealed = revealedBefore + blanks;
+    s.IsPhrase = blanks > 0;
+    s.LettersToFind = qint32(s.WordLetters.size()) - blanks;
+    s.LettersRevealed += blanks;
     if (!s.MaskCells.isEmpty())
         m_display.setText(TextField::TheWord, m_display.text(TextField::TheWord) + maskText(s.MaskCells));
 
-    bool classIsEmpty = false;
-    if (!s.RandomLength) {
-        if (s.DifficultyLevel == LongLevel) {
-            classIsEmpty = tables.LongWordCount() == 0;
-            if (classIsEmpty)
-                m_prompter.inform(texts::NoLongWords);
-        } else {
-            classIsEmpty = tables.LengthCounts(s.DifficultyLevel) == 0;
-            if (classIsEmpty) {
-                m_prompter.inform(texts::NoWordsPrefix + texts::signPlace(s.DifficultyLevel)
-                                  + texts::NoWordsSuffix);
-            }
-        }
+    if (!drawn) {
+        if (s.RandomLength)
+            m_prompter.inform(texts::NoPlayableWords);
+        else if (s.DifficultyLevel == LongLevel)
+            m_prompter.inform(texts::NoLongWords);
+        else
+            m_prompter.inform(texts::NoWordsPrefix + texts::signPlace(s.DifficultyLevel) + texts::NoWordsSuffix);
     }
-
     showHeadings();
-    if (classIsEmpty)
-        showNoGame(); // nothing was drawn, so there is nothing to guess
+    if (!drawn) {
+        showNoGame(); // there is nothing to guess
+        return;
+    }
+    m_display.announce(texts::spokenNewGame(s.IsPhrase, s.LettersToFind, spokenMask(s.MaskCells)));
 }
 
 void Game::showHeadings()
@@ -227,21 +283,24 @@ void Game::NewGame()
 void Game::EvaluateGuess()
 {
     GameState &s = m_state;
+    QString spoken;
     const QString input = m_display.text(TextField::Letter);
     if (input.isEmpty() || input == QLatin1String(" ")) {
         m_display.setText(TextField::Helper, texts::TypeALetter);
+        spoken = texts::TypeALetter;
     } else {
-        s.Guess = lowerEachCharacter(input);
+        const QList<char32_t> guess = lowerCaseCharacters(input.normalized(QString::NormalizationForm_C));
+        s.Guess = fromCharacters(guess);
         // The box holds one character; a longer text can match neither a slot nor a position.
-        const bool single = s.Guess.size() == 1;
-        const QChar guess = s.Guess.at(0);
-        s.RepeatFlag = single && s.UsedLetters.contains(guess);
+        const bool single = guess.size() == 1;
+        s.RepeatFlag = single && s.UsedLetters.contains(guess.front());
         if (s.RepeatFlag) {
             s.RepeatFlag = false;
+            spoken = texts::spokenRepeat(s.Guess);
         } else {
             for (qsizetype i = 0; single && i < s.WordLetters.size(); ++i) {
-                if (s.WordLetters.at(i) == guess) {
-                    s.MaskCells[i] = guess;
+                if (s.WordLetters.at(i) == guess.front()) {
+                    s.MaskCells[i] = guess.front();
                     s.HitFlag = true;
                     ++s.LettersRevealed;
                 }
@@ -249,18 +308,21 @@ void Game::EvaluateGuess()
             if (s.HitFlag) {
                 s.HitFlag = false;
                 m_display.setText(TextField::TheWord, maskText(s.MaskCells));
+                spoken = texts::spokenHit(s.Guess, s.IsPhrase, spokenMask(s.MaskCells));
             } else {
                 ++s.WrongGuesses;
                 m_display.setText(TextField::Chances, texts::chancesText(StageCount - s.WrongGuesses));
                 m_display.setStagePicture(s.WrongGuesses, stagePicturePath(s.WrongGuesses));
+                spoken = texts::spokenMiss(s.Guess, s.IsPhrase, StageCount - s.WrongGuesses, s.WrongGuesses);
             }
             m_display.setText(TextField::LettersUsed,
                               m_display.text(TextField::LettersUsed) + s.Guess + QLatin1Char(','));
-            // The record grows past its 27 slots, so a repeat of a late guess is still seen.
+            // A slot keeps the first character of what it is given. The record grows past its
+            // 27 slots, so a repeat of a late guess is still seen.
             if (s.UsedCount < s.UsedLetters.size())
-                s.UsedLetters[s.UsedCount] = guess;
+                s.UsedLetters[s.UsedCount] = guess.front();
             else
-                s.UsedLetters.append(guess);
+                s.UsedLetters.append(guess.front());
             ++s.UsedCount;
         }
     }
@@ -268,11 +330,15 @@ void Game::EvaluateGuess()
     m_display.setText(TextField::Letter, QString());
     m_display.focusLetter();
 
-    if (s.CurrentWord.size() == s.LettersRevealed) {
+    if (s.WordLetters.size() == s.LettersRevealed) {
+        m_display.announce(spoken);
         askToPlayAgain(texts::WonPlayAgain);
     } else if (s.WrongGuesses == StageCount) {
         m_display.setText(TextField::TheWord, s.CurrentWord);
+        m_display.announce(spoken + spokenAnswer(s.WordLetters));
         askToPlayAgain(texts::LostPlayAgain);
+    } else {
+        m_display.announce(spoken);
     }
 }
 

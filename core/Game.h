@@ -48,8 +48,9 @@ public:
     static QString stagePicturePath(int wrongGuesses);
 
 private:
-    QString drawEntry();
-    QString drawRandomLengthEntry();
+    bool drawAtFixedLevel();
+    bool drawAtRandomLength();
+    bool drawAmong(int entryClass, qint32 minimumToFind);
     void showHeadings();
     void showNoGame();
     void askToPlayAgain(const QString &question);

@@ -23,6 +23,11 @@ inline const QString WonPlayAgain = QStringLiteral("You've won! Play again?");
 inline const QString LostPlayAgain = QStringLiteral("You've lost! Play again?");
 inline const QString FileNotFound = QStringLiteral("File not found. Please type in correct dictionary.");
 
+// Spoken to a screen reader after each guess and each new game: what the window shows, in words.
+inline const QString SpokenHidden = QStringLiteral("blank");
+inline const QString SpokenBlank = QStringLiteral("space");
+inline const QString SpokenMore = QStringLiteral("and %1 more");
+
 inline const QString DefaultDictionaryPath = QStringLiteral("Dictionary\\Dictionary.txt");
 inline const QString DictionaryFolder = QStringLiteral("Dictionary\\");
 
@@ -36,6 +41,46 @@ inline QString signPlace(qint64 n)
 inline QString chancesText(int chancesLeft)
 {
     return ChancesPrefix + QString::number(chancesLeft) + ChancesSuffix;
+}
+
+// "1 letter", "5 letters".
+inline QString countOf(qint64 n, const char *one, const char *many)
+{
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
+inline QString entryNoun(bool phrase)
+{
+    return phrase ? QStringLiteral("phrase") : QStringLiteral("word");
+}
+
+// "New word, 5 letters: blank, e, blank, blank, blank."
+inline QString spokenNewGame(bool phrase, qint32 toFind, const QString &spokenMask)
+{
+    return QStringLiteral("New %1, %2: %3.").arg(entryNoun(phrase), countOf(toFind, "letter", "letters"), spokenMask);
+}
+
+// "e is in the word: blank, e, blank, blank, blank."
+inline QString spokenHit(const QString &guess, bool phrase, const QString &spokenMask)
+{
+    return QStringLiteral("%1 is in the %2: %3.").arg(guess, entryNoun(phrase), spokenMask);
+}
+
+// "x is not in the word. 9 chances left. Stage 1 of 10."
+inline QString spokenMiss(const QString &guess, bool phrase, int chancesLeft, int stage)
+{
+    return QStringLiteral("%1 is not in the %2. %3 left. Stage %4 of 10.")
+        .arg(guess, entryNoun(phrase), countOf(chancesLeft, "chance", "chances"), QString::number(stage));
+}
+
+inline QString spokenRepeat(const QString &guess)
+{
+    return QStringLiteral("%1 was already guessed.").arg(guess);
+}
+
+inline QString spokenAnswer(const QString &answer)
+{
+    return QStringLiteral(" The answer: %1.").arg(answer);
 }
 
 } // namespace velmora::texts

@@ -1,9 +1,10 @@
 // Feeds arbitrary bytes to the dictionary reader as the contents of a dictionary file, checks
-// the tables it builds against a plain reading of the same text, and, for small inputs, plays
-// a game on them with the guesses, draws and answers taken from the input too.
+// the tables it builds against a plain reading of the same text (every entry in the class of
+// its length in characters), and, for small inputs, plays a game on them with the guesses,
+// draws and answers taken from the input too.
 //
-// The reader works through its text a block at a time, so inputs are also read placed across
-// the 64 KiB mark behind one long filler entry, both from memory and from a file.
+// The reader converts its text a stretch at a time, so inputs are also read placed across the
+// 64 KiB mark behind one long filler entry, both from memory and from a file.
 
 #include "CheckedGame.h"
 #include "Dictionary.h"
@@ -35,21 +36,26 @@ void require(bool ok, const char *what)
         fault(QString::fromLatin1(what));
 }
 
-// The text as the reader must see it: ASCII and valid UTF-8 as such (a leading byte-order mark
-// dropped), anything else one character per byte. For the last, `approximate` is set: bytes
-// 0x80..0x9F stand for Windows-1252 characters this reading does not name.
+// The text as the reader must see it, composed (NFC): UTF-16 after its byte-order mark; else,
+// with a UTF-8 byte-order mark dropped, UTF-8 when valid and one character per byte otherwise.
+// For the last, `approximate` is set: bytes 0x80..0x9F stand for Windows-1252 characters this
+// reading does not name.
 QString decodedText(QByteArrayView bytes, bool &approximate)
 {
     approximate = false;
-    bool ascii = true;
-    for (char b : bytes)
-        ascii = ascii && static_cast<unsigned char>(b) < 0x80;
-    if (ascii)
-        return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+        QStringDecoder utf16(bytes.startsWith("\xff\xfe") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        // Through UTF-8, which has no room for a surrogate without its pair: it becomes '?'.
+        const QString decoded = utf16.decode(bytes);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return QString(utf8.decode(decoded.toUtf8())).normalized(QString::NormalizationForm_C);
+    }
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        bytes = bytes.sliced(3);
+    if (bytes.isValidUtf8()) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom); // a second mark is a character
+        return QString(utf8.decode(bytes)).normalized(QString::NormalizationForm_C);
+    }
     approximate = true;
     return QString::fromLatin1(bytes);
 }
@@ -90,6 +96,11 @@ bool sameEntry(const QString &got, const QString &expected, bool approximate)
     return true;
 }
 
+qsizetype characterCount(const QString &text)
+{
+    return text.toUcs4().size();
+}
+
 void checkTables(const Dictionary &d, QByteArrayView bytes)
 {
     qint32 shortSum = 0;
@@ -106,14 +117,14 @@ void checkTables(const Dictionary &d, QByteArrayView bytes)
     require(d.TotalWords() == fields.size(), "entry count differs from the fields of the text");
     QList<QStringList> byClass(Dictionary::LongClass + 1);
     for (const QString &f : fields)
-        byClass[f.size() > Dictionary::LongestShortEntry ? Dictionary::LongClass : f.size()].append(f);
+        byClass[std::min<qsizetype>(characterCount(f), Dictionary::LongClass)].append(f);
 
     for (int length = 0; length <= Dictionary::LongestShortEntry; ++length) {
         const qint32 count = d.LengthCounts(length);
         require(count == byClass[length].size(), "row count differs from the fields of that length");
         for (qint32 slot = 0; slot < count; ++slot) {
             const QString entry = d.WordsByLength(length, slot);
-            require(entry.size() == length, "entry in the wrong row");
+            require(characterCount(entry) == length, "entry in the wrong row");
             if (!sameEntry(entry, byClass[length][slot], approximate))
                 fault(QStringLiteral("row %1 slot %2 holds \"%3\"").arg(length).arg(slot).arg(entry));
         }
@@ -124,30 +135,12 @@ void checkTables(const Dictionary &d, QByteArrayView bytes)
     require(longCount == byClass[Dictionary::LongClass].size(), "long count differs");
     for (qint32 i = 0; i < longCount; ++i) {
         const QString entry = d.LongWords(i);
-        require(entry.size() > Dictionary::LongestShortEntry, "a short entry among the long ones");
+        require(characterCount(entry) > Dictionary::LongestShortEntry, "a short entry among the long ones");
         require(sameEntry(entry, byClass[Dictionary::LongClass][i], approximate), "long entry differs");
     }
     require(d.LongWords(longCount).isEmpty() && d.LongWords(-1).isEmpty(), "a long entry out of range");
     require(d.WordsByLength(Dictionary::LongClass, 0).isEmpty(), "a row past the short lengths");
     require(d.LengthCounts(Dictionary::LongClass) == 0 && d.LengthCounts(-1) == 0, "a count out of range");
-
-    // Playable entries: at least two characters other than blanks.
-    for (int c = 0; c <= Dictionary::LongClass; ++c) {
-        const qint32 playable = d.playableCount(c);
-        const QStringList &row = byClass[c];
-        qint32 expected = 0;
-        for (const QString &e : row)
-            expected += e.size() - e.count(u' ') >= 2;
-        require(playable == expected, "playable count");
-        if (playable > 0) {
-            for (qint32 k : {qint32(0), playable - 1}) {
-                const qint32 slot = d.playableSlot(c, k);
-                require(slot >= 0 && slot < row.size(), "playable slot out of range");
-                require(row[slot].size() - row[slot].count(u' ') >= 2, "unplayable entry chosen");
-            }
-        }
-        require(d.playableSlot(c, playable) == -1, "a playable slot past the count");
-    }
 }
 
 // Every entry of every class, rows in length order then the long list.
@@ -193,7 +186,7 @@ QString fileHolding(QByteArrayView bytes)
 void checkAcrossTheMark(const Dictionary &alone, QByteArrayView bytes)
 {
     // A byte-order mark counts only at the very start of a text: behind the filler it is a character.
-    if (bytes.startsWith("\xef\xbb\xbf"))
+    if (bytes.startsWith("\xef\xbb\xbf") || bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff"))
         return;
     const QByteArray text = acrossTheMark(bytes, bytes.size() / 2);
     const qsizetype fillerLength = text.indexOf('\n');
@@ -235,10 +228,11 @@ private:
 void playGame(Dictionary dictionary, const std::uint8_t *data, std::size_t size)
 {
     // The game lowers a drawn entry one character at a time, so that no position moves.
-    const auto lowered = [](QString entry) {
-        for (QChar &c : entry)
-            c = c.toLower();
-        return entry;
+    const auto lowered = [](const QString &entry) {
+        QList<char32_t> characters;
+        for (const uint c : entry.toUcs4())
+            characters.append(QChar::toLower(char32_t(c)));
+        return textOf(characters);
     };
     QSet<QString> entries;
     for (int length = 0; length <= Dictionary::LongestShortEntry; ++length) {
@@ -260,14 +254,14 @@ void playGame(Dictionary dictionary, const std::uint8_t *data, std::size_t size)
             checked.changeLevel(qint16(velmora::ShortestLevel + data[i] % 16));
             continue;
         }
-        const QString &word = checked.state().WordLetters;
+        const QList<char32_t> &word = checked.state().WordLetters;
         const std::uint8_t b = data[i];
         QString input;
         if (b & 0x80) {
-            if (!word.isEmpty())
-                input = word.at((b & 0x7F) % word.size());
-            if (b & 0x40)
-                input = input.toUpper().left(1);
+            if (!word.isEmpty()) {
+                const char32_t c = word.at((b & 0x7F) % word.size());
+                input = textOf({(b & 0x40) ? QChar::toUpper(c) : c});
+            }
         } else if (b != 0) {
             input = QChar(b);
         }
@@ -282,7 +276,7 @@ void playGame(Dictionary dictionary, const std::uint8_t *data, std::size_t size)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    Dictionary d = Dictionary::fromBytes(bytes);
+    Dictionary d = Dictionary::fromBytes(bytes.toByteArray());
     checkTables(d, bytes);
     // Reading 64 KiB costs far more than the input alone: for one input size in eight.
     if (size % 8 == 0)

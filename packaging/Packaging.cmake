@@ -1,16 +1,18 @@
 # Installation layout and Debian package.
 #
-#   bin/velmora                     launcher (POSIX sh)
+#   games/velmora                   launcher (POSIX sh), where Debian keeps its games
 #   libexec/velmora/velmora         the program
 #   share/velmora/{Dictionary,Images}
 #   share/applications/org.velmora.Velmora.desktop
 #   share/metainfo/org.velmora.Velmora.metainfo.xml
 #   share/icons/hicolor/<size>/apps/org.velmora.Velmora.{png,svg}
-#   share/doc/velmora/{LICENSE,LICENSES/}
+#   share/man/man6/velmora.6.gz
+#   share/doc/velmora/{copyright,changelog.gz,LICENSE,LICENSES/}
 #
 # The game opens Dictionary/ and Images/ relative to its working folder and never
 # changes folder itself, so the program is not started directly: the launcher moves to
-# share/velmora first. It finds both folders from its own location, which keeps an
+# the player's own folder first (see velmora.sh.in), or to share/velmora when it cannot.
+# It finds the program and the shipped data from its own location, which keeps an
 # installed tree relocatable (cmake --install --prefix ANY) and lets the game start from
 # a terminal in any folder.
 
@@ -22,6 +24,7 @@ set(VELMORA_INSTALL_PROGRAMDIR "${CMAKE_INSTALL_LIBEXECDIR}/velmora")
 set(VELMORA_INSTALL_DATADIR "${CMAKE_INSTALL_DATADIR}/velmora")
 # Not CMAKE_INSTALL_DOCDIR: that one is named after the project, with its capital letter.
 set(VELMORA_INSTALL_DOCDIR "${CMAKE_INSTALL_DATAROOTDIR}/doc/velmora")
+set(VELMORA_INSTALL_GAMESDIR "games" CACHE STRING "Where the launcher is installed, under the prefix")
 
 # Data files and their licences are of use whether or not the windows are built.
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/Dictionary" "${PROJECT_SOURCE_DIR}/Images"
@@ -29,6 +32,7 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/Dictionary" "${PROJECT_SOURCE_DIR}/Imag
 install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${VELMORA_INSTALL_DOCDIR}")
 install(FILES "${PROJECT_SOURCE_DIR}/LICENSES/NOTICE" "${PROJECT_SOURCE_DIR}/LICENSES/wordlists.txt"
         DESTINATION "${VELMORA_INSTALL_DOCDIR}/LICENSES")
+install(FILES "${VELMORA_PACKAGING_DIR}/debian/copyright" DESTINATION "${VELMORA_INSTALL_DOCDIR}")
 
 if(NOT TARGET velmora)
   message(STATUS "Velmora packaging: no 'velmora' program target, so only data files are installed")
@@ -39,33 +43,38 @@ endif()
 
 install(TARGETS velmora RUNTIME DESTINATION "${VELMORA_INSTALL_PROGRAMDIR}")
 
-# Relative paths from bin/ to the program and to the data. With the usual relative
-# GNUInstallDirs values they do not depend on the prefix.
-file(RELATIVE_PATH VELMORA_BIN_TO_PROGRAM "${CMAKE_INSTALL_FULL_BINDIR}"
+# Relative paths from the launcher's folder to the program and to the data. With the usual
+# relative install directories they do not depend on the prefix.
+set(velmora_gamesdir "${VELMORA_INSTALL_GAMESDIR}")
+if(NOT IS_ABSOLUTE "${velmora_gamesdir}")
+  set(velmora_gamesdir "${CMAKE_INSTALL_PREFIX}/${velmora_gamesdir}")
+endif()
+file(RELATIVE_PATH VELMORA_BIN_TO_PROGRAM "${velmora_gamesdir}"
      "${CMAKE_INSTALL_FULL_LIBEXECDIR}/velmora/velmora")
-file(RELATIVE_PATH VELMORA_BIN_TO_DATA "${CMAKE_INSTALL_FULL_BINDIR}"
+file(RELATIVE_PATH VELMORA_BIN_TO_DATA "${velmora_gamesdir}"
      "${CMAKE_INSTALL_FULL_DATADIR}/velmora")
 configure_file("${VELMORA_PACKAGING_DIR}/velmora.sh.in"
                "${PROJECT_BINARY_DIR}/packaging/launcher/velmora" @ONLY)
 install(PROGRAMS "${PROJECT_BINARY_DIR}/packaging/launcher/velmora"
-        DESTINATION "${CMAKE_INSTALL_BINDIR}")
+        DESTINATION "${VELMORA_INSTALL_GAMESDIR}")
+
+# --- Files that name installed paths, and compressed documents ----------------------------
+
+# The desktop entry, the manual page and the changelog are made when the tree is installed:
+# only then is the prefix known (cmake --install --prefix, or /usr when CPack stages the
+# package). Debian wants manual pages and changelogs compressed with gzip -9n.
+find_program(VELMORA_GZIP gzip REQUIRED)
+set(VELMORA_GENERATED_DIR "${PROJECT_BINARY_DIR}/packaging/install")
+configure_file("${VELMORA_PACKAGING_DIR}/InstallGenerated.cmake.in"
+               "${PROJECT_BINARY_DIR}/packaging/InstallGenerated.cmake" @ONLY)
+install(SCRIPT "${PROJECT_BINARY_DIR}/packaging/InstallGenerated.cmake")
+install(FILES "${VELMORA_GENERATED_DIR}/${VELMORA_APP_ID}.desktop"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${VELMORA_GENERATED_DIR}/velmora.6.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
+install(FILES "${VELMORA_GENERATED_DIR}/changelog.gz" DESTINATION "${VELMORA_INSTALL_DOCDIR}")
 
 # --- Desktop integration ----------------------------------------------------------------
 
-# Path= must name the data folder of the prefix actually installed to, which is only
-# known at install time (cmake --install --prefix, or /usr when CPack stages the package).
-set(VELMORA_DESKTOP_FILE "${PROJECT_BINARY_DIR}/packaging/install/${VELMORA_APP_ID}.desktop")
-install(CODE "
-  set(VELMORA_APP_ID \"${VELMORA_APP_ID}\")
-  set(VELMORA_DATA_PATH \"${VELMORA_INSTALL_DATADIR}\")
-  if(NOT IS_ABSOLUTE \"\${VELMORA_DATA_PATH}\")
-    set(VELMORA_DATA_PATH \"\${CMAKE_INSTALL_PREFIX}/\${VELMORA_DATA_PATH}\")
-  endif()
-  cmake_path(SET VELMORA_DATA_PATH NORMALIZE \"\${VELMORA_DATA_PATH}\")
-  configure_file(\"${VELMORA_PACKAGING_DIR}/${VELMORA_APP_ID}.desktop.in\"
-                 \"${VELMORA_DESKTOP_FILE}\" @ONLY)
-")
-install(FILES "${VELMORA_DESKTOP_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${VELMORA_PACKAGING_DIR}/${VELMORA_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
@@ -101,8 +110,8 @@ Velmora picks a secret English word or phrase and shows a blank for each
 letter. Guess one letter at a time: hits are revealed in place, misses
 build up a snowman, and ten misses lose the round. The secret can be of
 any length from 2 to 15 letters, longer than that, or of a random length,
-drawn from a dictionary of 170,000 words and phrases. Other word lists
-can be loaded from the game's Dictionary folder.")
+drawn from a dictionary of 170,000 words and phrases. Players can add
+word lists of their own in a folder of their own, and load them by name.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://velmora.example.org")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")

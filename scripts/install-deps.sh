@@ -11,7 +11,7 @@ packages=(
   fonts-liberation2 fontconfig
   xvfb xauth xdotool imagemagick
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox dbus at-spi2-core libglib2.0-bin
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 sudo_cmd=()

@@ -12,25 +12,17 @@ using ReadStatus = velmora::Dictionary::ReadStatus;
 
 namespace {
 
-// Every entry of a dictionary in file order within its class: rows 0..15, then the long list.
+// Every entry as "class:text": classes 0..15 and the long list (16), file order within each.
 QStringList entriesByClass(const Dictionary &d)
 {
     QStringList all;
-    for (int length = 0; length <= Dictionary::LongestShortEntry; ++length) {
-        for (qint32 slot = 0; slot < d.LengthCounts(length); ++slot)
-            all << d.WordsByLength(length, slot);
+    for (int c = 0; c <= Dictionary::LongClass; ++c) {
+        for (qint32 slot = 0; slot < d.count(c); ++slot) {
+            const QString entry = c == Dictionary::LongClass ? d.LongWords(slot) : d.WordsByLength(c, slot);
+            all << QString::number(c) + u':' + entry;
+        }
     }
-    for (qint32 i = 0; i < d.LongWordCount(); ++i)
-        all << d.LongWords(i);
     return all;
-}
-
-QStringList sortedByClass(QStringList fields)
-{
-    std::stable_sort(fields.begin(), fields.end(), [](const QString &a, const QString &b) {
-        return std::min<qsizetype>(a.size(), 16) < std::min<qsizetype>(b.size(), 16);
-    });
-    return fields;
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -46,127 +38,86 @@ class TestDictionary : public QObject
 {
     Q_OBJECT
 private slots:
-    // Legend: the file's bytes exactly, with \n, \r and commas visible; the fields they give.
-    void fieldSplitting_data()
+    // Legend: the file's bytes exactly, with \n, \r, commas and byte values visible; then every
+    // entry it gives as "class:text" (the class is the length in characters, 16 for longer).
+    void reading_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("entries");
 
         QTest::newRow("empty file") << QByteArray("") << QStringList{};
-        QTest::newRow("one entry, no line end") << QByteArray("a") << QStringList{"a"};
-        QTest::newRow("final line end starts nothing") << QByteArray("a\n") << QStringList{"a"};
-        QTest::newRow("a lone line end is one empty entry") << QByteArray("\n") << QStringList{""};
-        QTest::newRow("empty line between entries") << QByteArray("a\n\nb") << QStringList{"a", "", "b"};
-        QTest::newRow("comma then line end") << QByteArray("a,\n") << QStringList{"a", ""};
-        QTest::newRow("comma at the very end") << QByteArray("a,") << QStringList{"a"};
-        QTest::newRow("two entries on one line") << QByteArray("abcd,efgh\n") << QStringList{"abcd", "efgh"};
-        QTest::newRow("CRLF") << QByteArray("ab\r\ncd\r\n") << QStringList{"ab", "cd"};
-        QTest::newRow("CR alone") << QByteArray("ab\rcd\r") << QStringList{"ab", "cd"};
-        QTest::newRow("CR before CRLF") << QByteArray("ab\r\r\ncd") << QStringList{"ab", "", "cd"};
-        QTest::newRow("LF CR is two ends") << QByteArray("ab\n\rcd") << QStringList{"ab", "", "cd"};
-        QTest::newRow("phrase keeps its blank") << QByteArray("four word\n") << QStringList{"four word"};
-        QTest::newRow("no trimming, no quotes")
-            << QByteArray(" pad ,\"quo\"\t\n") << QStringList{" pad ", "\"quo\"\t"};
-        QTest::newRow("case kept") << QByteArray("MiXeD\n") << QStringList{"MiXeD"};
-        QTest::newRow("duplicates all count") << QByteArray("dup\ndup\ndup\n") << QStringList{"dup", "dup", "dup"};
-        QTest::newRow("NUL inside a line")
-            << QByteArray("a\0b\n", 4) << QStringList{QString::fromLatin1("a\0b", 3)};
-        QTest::newRow("15 and 16 characters")
-            << QByteArray("fifteen-letters\nsixteen--letters\n")
-            << QStringList{"fifteen-letters", "sixteen--letters"};
-        QTest::newRow("long words across many SWAR blocks")
-            << QByteArray("abcdefghijklmnopqrstuvwxyz,0123456789abcdefghij\nk")
-            << QStringList{"abcdefghijklmnopqrstuvwxyz", "0123456789abcdefghij", "k"};
-        // The reader takes 64 KiB at a time: fields and line ends across those seams.
-        QTest::newRow("CRLF cut by a band's end")
-            << (QByteArray(65535, 'a') + "\r\nb") << QStringList{QString(65535, u'a'), "b"};
-        QTest::newRow("CR at a band's end, then CR")
-            << (QByteArray(65535, 'a') + "\r\rb") << QStringList{QString(65535, u'a'), "", "b"};
-        QTest::newRow("CRLF across a band's end at the very end")
-            << (QByteArray(65535, 'a') + "\r\n") << QStringList{QString(65535, u'a')};
-        QTest::newRow("entry across a band's end")
-            << (QByteArray("abcdefg\n").repeated(8191) + "abcdefghij\n")
-            << (QStringList(8191, QStringLiteral("abcdefg")) << QStringLiteral("abcdefghij"));
-        QTest::newRow("entry longer than a band")
-            << (QByteArray(200000, 'q') + "\nend") << QStringList{QString(200000, u'q'), "end"};
-        QTest::newRow("last entry fills a band exactly") << QByteArray(65536, 'z') << QStringList{QString(65536, u'z')};
-        QTest::newRow("line end opens the next band")
-            << (QByteArray(65536, 'z') + "\n") << QStringList{QString(65536, u'z')};
+        QTest::newRow("one entry, no line end") << QByteArray("a") << QStringList{"1:a"};
+        QTest::newRow("final line end starts nothing") << QByteArray("a\n") << QStringList{"1:a"};
+        QTest::newRow("a lone line end is one empty entry") << QByteArray("\n") << QStringList{"0:"};
+        QTest::newRow("empty line between entries") << QByteArray("a\n\nb") << QStringList{"0:", "1:a", "1:b"};
+        QTest::newRow("comma then line end") << QByteArray("a,\n") << QStringList{"0:", "1:a"};
+        QTest::newRow("comma at the very end") << QByteArray("a,") << QStringList{"1:a"};
+        QTest::newRow("two entries on one line") << QByteArray("abcd,efgh\n") << QStringList{"4:abcd", "4:efgh"};
+        QTest::newRow("CRLF") << QByteArray("ab\r\ncd\r\n") << QStringList{"2:ab", "2:cd"};
+        QTest::newRow("CR alone") << QByteArray("ab\rcd\r") << QStringList{"2:ab", "2:cd"};
+        QTest::newRow("CR before CRLF") << QByteArray("ab\r\r\ncd") << QStringList{"0:", "2:ab", "2:cd"};
+        QTest::newRow("LF CR is two ends") << QByteArray("ab\n\rcd") << QStringList{"0:", "2:ab", "2:cd"};
+        QTest::newRow("blanks kept, no quotes, a phrase")
+            << QByteArray(" pad ,\"quo\"\t,four word\n") << QStringList{"5: pad ", "6:\"quo\"\t", "9:four word"};
+        QTest::newRow("case kept, duplicates all count")
+            << QByteArray("MiXeD\ndup\ndup\n") << QStringList{"3:dup", "3:dup", "5:MiXeD"};
+        QTest::newRow("NUL inside a line") << QByteArray("a\0b\n", 4) << QStringList{QString::fromLatin1("3:a\0b", 5)};
+        QTest::newRow("15 and 16 characters") << QByteArray("fifteen-letters\nsixteen--letters\n")
+                                              << QStringList{"15:fifteen-letters", "16:sixteen--letters"};
+
+        QTest::newRow("UTF-8") << QByteArray("\xce\xa9m\xc3\xa9ga") << QStringList{u"5:Ωméga"_qs};
+        QTest::newRow("UTF-8 byte-order mark skipped") << QByteArray("\xef\xbb\xbf" "abc") << QStringList{"3:abc"};
+        QTest::newRow("only the first byte-order mark is skipped")
+            << QByteArray("\xef\xbb\xbf\xef\xbb\xbf" "ab") << QStringList{u"3:\uFEFFab"_qs};
+        QTest::newRow("byte-order mark skipped before invalid UTF-8")
+            << QByteArray("\xef\xbb\xbfz\xff") << QStringList{u"2:zÿ"_qs};
+        QTest::newRow("invalid UTF-8 is Windows-1252") << QByteArray("Cr\xe8me") << QStringList{u"5:Crème"_qs};
+        QTest::newRow("1252 punctuation; undefined bytes keep their code")
+            << QByteArray("\x93q\x94\x85\x80,\x81\x9d") << QStringList{u"2:\u0081\u009D"_qs, u"5:“q”…€"_qs};
+        QTest::newRow("truncated UTF-8 sequence") << QByteArray("ab\xe2\x82") << QStringList{u"4:abâ‚"_qs};
+        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe" "a\0b\0\n\0c\0\xe9\0", 12)
+                                   << QStringList{"2:ab", u"2:cé"_qs};
+        QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0a\0b\0\n\0c\0\xe9", 12)
+                                   << QStringList{"2:ab", u"2:cé"_qs};
+        QTest::newRow("UTF-16 outside the BMP")
+            << QByteArray("\xff\xfe\x3d\xd8\x00\xde" "a\0", 8) << QStringList{u"2:😀a"_qs};
+
+        QTest::newRow("an emoji is one character") << QByteArray("a\xf0\x9f\x98\x80" "bcd") << QStringList{u"5:a😀bcd"_qs};
+        QTest::newRow("a decomposed accent is composed")
+            << QByteArray("cafe\xcc\x81s\nx") << QStringList{"1:x", u"5:cafés"_qs};
+        QTest::newRow("composed in UTF-16 too") << QByteArray("\xfe\xff\0e\x03\x01", 6) << QStringList{u"1:é"_qs};
+        QTest::newRow("a mark that composes with nothing stays") << QByteArray("\xcc\x81x") << QStringList{u"2:\u0301x"_qs};
+
+        // The text is converted 16 KiB at a time: fields and characters across those seams.
+        const QByteArray filler(70000, 'a');
+        const QString fillerEntry = "16:" + QString(70000, u'a');
+        QTest::newRow("UTF-8 after the first stretch")
+            << filler + "\ncaf\xc3\xa9" << QStringList{u"4:café"_qs, fillerEntry};
+        QTest::newRow("Windows-1252 after the first stretch")
+            << filler + "\ncaf\xe9" << QStringList{u"4:café"_qs, fillerEntry};
+        QTest::newRow("decomposed after the first stretch")
+            << filler + "\ne\xcc\x81\n" << QStringList{u"1:é"_qs, fillerEntry};
+        QTest::newRow("UTF-16 surrogate pair across stretches")
+            << QByteArray("\xff\xfe") + QByteArray("a\0", 2).repeated(8190) + QByteArray("\x3d\xd8\x00\xde", 4)
+            << QStringList{"16:" + QString(8190, u'a') + u"😀"_qs};
+        QTest::newRow("UTF-16 field across stretches")
+            << QByteArray("\xff\xfe") + QByteArray("a\0", 2).repeated(40000) + QByteArray("\n\0e\0\x01\x03", 6)
+            << QStringList{u"1:é"_qs, "16:" + QString(40000, u'a')};
     }
 
-    void fieldSplitting()
+    void reading()
     {
         QFETCH(QByteArray, file);
-        QFETCH(QStringList, fields);
+        QFETCH(QStringList, entries);
 
         const Dictionary d = Dictionary::fromBytes(file);
-        QCOMPARE(entriesByClass(d), sortedByClass(fields));
-        QCOMPARE(d.TotalWords(), fields.size());
-        qint32 sum = 0;
-        for (int length = 0; length <= Dictionary::LongestShortEntry; ++length)
-            sum += d.LengthCounts(length);
-        QCOMPARE(sum, d.ShortWordCount());
+        QCOMPARE(entriesByClass(d), entries);
+        QCOMPARE(d.TotalWords(), entries.size());
         QCOMPARE(d.ShortWordCount() + d.LongWordCount(), d.TotalWords());
-    }
-
-    void decoding_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("entry");
-
-        QTest::newRow("ASCII") << QByteArray("plain") << QStringLiteral("plain");
-        QTest::newRow("UTF-8") << QByteArray("caf\xc3\xa9") << QStringLiteral(u"café");
-        QTest::newRow("UTF-8 byte-order mark skipped") << QByteArray("\xef\xbb\xbf" "abc") << QStringLiteral("abc");
-        QTest::newRow("UTF-8 outside the BMP counts two")
-            << QByteArray("\xf0\x9f\x98\x80") << QStringLiteral(u"\U0001F600");
-        QTest::newRow("invalid UTF-8 is Windows-1252") << QByteArray("caf\xe9") << QStringLiteral(u"café");
-        QTest::newRow("1252 punctuation")
-            << QByteArray("\x93q\x94\x85\x80") << QStringLiteral(u"\u201Cq\u201D\u2026\u20AC");
-        QTest::newRow("1252 undefined bytes keep their code") << QByteArray("\x81\x9d") << QStringLiteral(u"\u0081\u009D");
-        QTest::newRow("truncated UTF-8 sequence") << QByteArray("ab\xe2\x82") << QStringLiteral(u"ab\u00E2\u201A");
-        QTest::newRow("byte-order mark before invalid UTF-8")
-            << QByteArray("\xef\xbb\xbfz\xff") << QStringLiteral(u"\u00EF\u00BB\u00BFz\u00FF");
-        QTest::newRow("UTF-16 read as bytes")
-            << QByteArray("\xff\xfeh\0", 4) << QString(QStringLiteral(u"\u00FF\u00FEh") + QChar(0));
-        QTest::newRow("UTF-8 after the first band")
-            << (QByteArray(70000, 'a') + "caf\xc3\xa9") << (QString(70000, u'a') + QStringLiteral(u"café"));
-        QTest::newRow("Windows-1252 after the first band")
-            << (QByteArray(70000, 'a') + "caf\xe9") << (QString(70000, u'a') + QStringLiteral(u"café"));
-    }
-
-    void decoding()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, entry);
-
-        const Dictionary d = Dictionary::fromBytes(file);
-        QCOMPARE(d.TotalWords(), 1);
-        QCOMPARE(entriesByClass(d), QStringList{entry});
-    }
-
-    void slotsBeyondCountHoldNothing()
-    {
-        const Dictionary d = Dictionary::fromBytes("abc\nlonger-than-fifteen\n");
-        QCOMPARE(d.WordsByLength(3, 0), QStringLiteral("abc"));
-        QCOMPARE(d.WordsByLength(3, 1), QString());
-        QCOMPARE(d.WordsByLength(4, 0), QString());
-        QCOMPARE(d.WordsByLength(-1, 0), QString());
-        QCOMPARE(d.WordsByLength(16, 0), QString());
-        QCOMPARE(d.LongWords(0), QStringLiteral("longer-than-fifteen"));
-        QCOMPARE(d.LongWords(1), QString());
-        QCOMPARE(d.LongWords(-1), QString());
-    }
-
-    void playableEntries()
-    {
-        // Row 3: "a b" leaves two to find, "  x" one; row 2: "  " none.
-        const Dictionary d = Dictionary::fromBytes("  x\na b\n  \nxyz\nab\n");
-        QCOMPARE(d.playableCount(3), 2);
-        QCOMPARE(d.playableSlot(3, 0), 1);
-        QCOMPARE(d.playableSlot(3, 1), 2);
-        QCOMPARE(d.playableCount(2), 1);
-        QCOMPARE(d.playableSlot(2, 0), 1);
-        QCOMPARE(d.playableCount(Dictionary::LongClass), 0);
+        for (int c = 0; c <= Dictionary::LongClass; ++c) // nothing past a class's end
+            QVERIFY(d.utf8(c, d.count(c)).isEmpty() && d.utf8(c, -1).isEmpty());
+        QCOMPARE(d.WordsByLength(Dictionary::LongClass, 0), QString());
+        QCOMPARE(d.LengthCounts(Dictionary::LongClass), 0);
     }
 
     void readFile_data()
@@ -185,6 +136,7 @@ private slots:
         QTest::newRow("endless device") << "zero" << ReadStatus::NotARegularFile;
         QTest::newRow("too large") << "huge.txt" << ReadStatus::TooLarge;
         QTest::newRow("a file below the size limit") << "limit.txt" << ReadStatus::Loaded;
+        QTest::newRow("a file whose size reads as 0") << "proc" << ReadStatus::Loaded;
     }
 
     void readFile()
@@ -200,6 +152,7 @@ private slots:
         writeFile(base + QStringLiteral("sub/inner.txt"), "inner\n");
         QCOMPARE(::mkfifo(QFile::encodeName(base + QStringLiteral("fifo")).constData(), 0600), 0);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), base + QStringLiteral("zero")));
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/comm"), base + QStringLiteral("proc")));
         for (const auto &[file, size] : {std::pair{"huge.txt", Dictionary::MaxFileBytes + 1},
                                          std::pair{"limit.txt", qint64(1) << 20}}) {
             QFile sparse(base + QLatin1String(file));
@@ -217,9 +170,11 @@ private slots:
             QCOMPARE(d.TotalWords(), 2);
             QCOMPARE(d.WordsByLength(4, 0), QStringLiteral("keep"));
         }
+        if (name == QLatin1String("proc")) // "tst_dictionary\n", though the file says it holds nothing
+            QCOMPARE(entriesByClass(d), QStringList{"14:tst_dictionary"});
     }
 
-    // The tables cost about two bytes per character and four per entry, never a slot per row.
+    // The tables cost the text and four bytes per entry, never a slot per row.
     void compactStorage()
     {
         QByteArray file;

@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(s.WrongGuesses, qint16(0));
         QCOMPARE(s.LettersRevealed, 0);
         QCOMPARE(s.UsedCount, 0);
-        QCOMPARE(s.UsedLetters, QList<QChar>(27, QLatin1Char(' ')));
+        QCOMPARE(s.UsedLetters, QList<char32_t>(27, U' '));
         QVERIFY(!s.HitFlag && !s.RepeatFlag);
         QCOMPARE(rig.display.text(TextField::TheWord), QString());
         QCOMPARE(rig.display.text(TextField::LettersUsed), QString());
@@ -197,11 +197,25 @@ private slots:
             << QByteArray("a \n") << 2 << QList<double>{0.0} << "_   " << phrase << "Word Length: 1 letters" << 1
             << "a " << QStringList{};
         QTest::newRow("no entry of the length")
-            << QByteArray("apple\n") << 7 << QList<double>{0.0} << "" << word << "Word Length: 0 letters" << 0 << ""
+            << QByteArray("apple\n") << 7 << QList<double>{} << "" << word << "Word Length: 0 letters" << 0 << ""
             << QStringList{"There are no words that are  7letters long in the dictionary."};
         QTest::newRow("no entry longer than 15")
-            << QByteArray("apple\n") << 16 << QList<double>{0.0} << "" << word << "Word Length: 0 letters" << 0 << ""
+            << QByteArray("apple\n") << 16 << QList<double>{} << "" << word << "Word Length: 0 letters" << 0 << ""
             << QStringList{"There are no words that are more than 15 letters long in the dictionary."};
+        QTest::newRow("blanks alone are never dealt") << QByteArray("  \nab\n") << 2 << QList<double>{0.0} << "_ _ "
+                                                      << word << "Word Length: 2 letters" << 0 << "ab" << QStringList{};
+        QTest::newRow("a length of blanks alone has no entry")
+            << QByteArray("  \n") << 2 << QList<double>{} << "" << word << "Word Length: 0 letters" << 0 << ""
+            << QStringList{"There are no words that are  2letters long in the dictionary."};
+        QTest::newRow("an emoji is one character") << QByteArray("a\xf0\x9f\x98\x80" "bcd\n") << 5 << QList<double>{0.0}
+                                                   << u"_ _ _ _ _ "_qs << word << "Word Length: 5 letters" << 0
+                                                   << u"a😀bcd"_qs << QStringList{};
+        QTest::newRow("a decomposed accent is one character")
+            << QByteArray("Cafe\xcc\x81s\n") << 5 << QList<double>{0.0} << u"_ _ _ _ _ "_qs << word
+            << "Word Length: 5 letters" << 0 << u"cafés"_qs << QStringList{};
+        QTest::newRow("capitals outside the BMP are lowered")
+            << QByteArray("\xf0\x90\x90\x80" "B\n") << 2 << QList<double>{0.0} << u"_ _ "_qs << word
+            << "Word Length: 2 letters" << 0 << u"\U00010428b"_qs << QStringList{};
         QTest::newRow("random length: 2..16 from one draw")
             << QByteArray("ab\nabcdefghijklmnopq\n") << 17 << QList<double>{0.999, 0.0} << QString("_ ").repeated(17)
             << word << "Word Length: 17 letters" << 0 << "abcdefghijklmnopq" << QStringList{};
@@ -241,8 +255,8 @@ private slots:
         QCOMPARE(rig.display.text(TextField::WordLengthLabel), length);
         QCOMPARE(s.LettersRevealed, revealed);
         QCOMPARE(s.CurrentWord, word);
-        QCOMPARE(s.WordLetters.size(), word.size());
-        QCOMPARE(s.MaskCells.size(), word.size());
+        QCOMPARE(QString::fromUcs4(s.WordLetters.constData(), s.WordLetters.size()), word);
+        QCOMPARE(s.MaskCells.size(), s.WordLetters.size());
         QCOMPARE(rig.prompter.prompts, prompts);
         QVERIFY(rig.random.values.empty());
         // A missing-entry prompt appears over the finished mask and the previous heading.
@@ -269,6 +283,7 @@ private slots:
         QCOMPARE(rig.state().CurrentWord, QStringLiteral("hello"));
         QCOMPARE(rig.state().DifficultyLevel, qint16(17));
         QVERIFY(rig.prompter.prompts.isEmpty());
+        QCOMPARE(rig.random.draws, 2 * 10000 + 2); // two per attempt; then a length and an entry
     }
 
     // Legend: the secret entry, then the guesses typed one per click; what the game shows after them.
@@ -379,6 +394,101 @@ private slots:
             QCOMPARE(rig.display.text(TextField::LettersUsed), QString());
             QCOMPARE(rig.display.stage, 0);
         }
+    }
+
+    // Legend: the dictionary file's bytes, the level, the characters typed one per click; the
+    // entry is found whole and won.
+    void everyCharacterCanBeWon_data()
+    {
+        QTest::addColumn<QByteArray>("dictionary");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("shown");
+
+        QTest::newRow("UTF-8, a capital typed") << QByteArray("\xce\xa9m\xc3\xa9ga\n") << 5
+                                                << QStringList{u"Ω"_qs, "m", u"é"_qs, "g", "a"} << u"ω m é g a "_qs;
+        QTest::newRow("Windows-1252") << QByteArray("Cr\xe8me\n") << 5 << QStringList{"c", "r", u"È"_qs, "m", "e"}
+                                      << u"c r è m e "_qs;
+        QTest::newRow("decomposed in the file, typed composed")
+            << QByteArray("cafe\xcc\x81s\n") << 5 << QStringList{"c", "a", "f", u"é"_qs, "s"} << u"c a f é s "_qs;
+        QTest::newRow("composed in the file, typed decomposed")
+            << QByteArray("caf\xc3\xa9s\n") << 5 << QStringList{"c", "a", "f", u"e\u0301"_qs, "s"} << u"c a f é s "_qs;
+        QTest::newRow("an emoji") << QByteArray("a\xf0\x9f\x98\x80" "bcd\n") << 5
+                                  << QStringList{"a", u"😀"_qs, "b", "c", "d"} << u"a 😀 b c d "_qs;
+        QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfeo\0k\0", 6) << 2 << QStringList{"o", "k"} << "o k ";
+        QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0o\0k", 6) << 2 << QStringList{"o", "k"} << "o k ";
+    }
+
+    void everyCharacterCanBeWon()
+    {
+        QFETCH(QByteArray, dictionary);
+        QFETCH(int, level);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, shown);
+
+        GameRig rig;
+        startGame(rig, dictionary, qint16(level));
+        for (const QString &g : typed)
+            rig.guess(g);
+        QCOMPARE(rig.display.text(TextField::TheWord), shown);
+        QCOMPARE(rig.state().WrongGuesses, qint16(0));
+        QCOMPARE(rig.prompter.prompts, QStringList{Won});
+    }
+
+    // Legend: the entry, the level, the characters typed one per click; what a screen reader is
+    // told, from the new game on.
+    void spokenMessages_data()
+    {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("spoken");
+
+        const QString newHello = QStringLiteral("New word, 5 letters: blank, blank, blank, blank, blank.");
+        QTest::newRow("hit, miss, repeat, nothing typed")
+            << QByteArray("hello") << 5 << QStringList{"L", "z", "l", ""}
+            << QStringList{newHello, "l is in the word: blank, blank, l, l, blank.",
+                           "z is not in the word. 9 chances left. Stage 1 of 10.", "l was already guessed.",
+                           "Please type a letter in the box using the keyboard."};
+        QTest::newRow("a phrase") << QByteArray("ab cd") << 5 << QStringList{"a"}
+                                  << QStringList{"New phrase, 4 letters: blank, blank, space, blank, blank.",
+                                                 "a is in the phrase: a, blank, space, blank, blank."};
+        QTest::newRow("a win") << QByteArray("ox") << 2 << QStringList{"o", "x"}
+                               << QStringList{"New word, 2 letters: blank, blank.", "o is in the word: o, blank.",
+                                              "x is in the word: o, x."};
+        QTest::newRow("a loss tells the answer")
+            << QByteArray("ox") << 2 << QStringList{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}
+            << QStringList{"New word, 2 letters: blank, blank.",
+                           "a is not in the word. 9 chances left. Stage 1 of 10.",
+                           "b is not in the word. 8 chances left. Stage 2 of 10.",
+                           "c is not in the word. 7 chances left. Stage 3 of 10.",
+                           "d is not in the word. 6 chances left. Stage 4 of 10.",
+                           "e is not in the word. 5 chances left. Stage 5 of 10.",
+                           "f is not in the word. 4 chances left. Stage 6 of 10.",
+                           "g is not in the word. 3 chances left. Stage 7 of 10.",
+                           "h is not in the word. 2 chances left. Stage 8 of 10.",
+                           "i is not in the word. 1 chance left. Stage 9 of 10.",
+                           "j is not in the word. 0 chances left. Stage 10 of 10. The answer: ox."};
+        QTest::newRow("an emoji") << QByteArray("a\xf0\x9f\x98\x80" "bcd") << 5 << QStringList{u"😀"_qs}
+                                  << QStringList{"New word, 5 letters: blank, blank, blank, blank, blank.",
+                                                 u"😀 is in the word: blank, 😀, blank, blank, blank."_qs};
+        QTest::newRow("a long entry is cut after 100 cells")
+            << QByteArray("x").repeated(150) << 16 << QStringList{}
+            << QStringList{"New word, 150 letters: " + QStringList(100, "blank").join(", ") + ", and 50 more."};
+    }
+
+    void spokenMessages()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(int, level);
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, spoken);
+
+        GameRig rig;
+        startGame(rig, entry, qint16(level));
+        for (const QString &g : typed)
+            rig.guess(g);
+        QCOMPARE(rig.display.announcements, spoken);
     }
 
     void guessesPastTheTwentySeventhAreStillRecorded()

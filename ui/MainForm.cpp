@@ -8,6 +8,7 @@
 #include "ClockRandom.h"
 #include "LabelReading.h"
 #include "MessagePrompter.h"
+#include "OneCharacterValidator.h"
 #include "PlainLabel.h"
 #include "Texts.h"
 #include "Twips.h"
@@ -178,7 +179,7 @@ void MainForm::buildControls()
     m_letter->setObjectName(QStringLiteral("Letter"));
     m_letter->setFont(sansFont(24));
     m_letter->setAlignment(Qt::AlignCenter);
-    m_letter->setMaxLength(1);
+    m_letter->setValidator(new OneCharacterValidator(m_letter));
     m_letter->setAccessibleName(QStringLiteral("Letter"));
     m_enterCharacter = addButton("EnterCharacter", QStringLiteral("Try it!"), this, 18);
     m_wordLength = addLabel("WordLengthLabel", this, 13.5, Qt::AlignLeft,

@@ -261,7 +261,9 @@ chances=10
 for miss in a b c d f g i j k; do
   chances=$((chances - 1))
   guess "$miss"
-  expect "$miss is not in the word. $chances chances left. Stage $((10 - chances)) of 10."
+  left="$chances chances"
+  [ "$chances" -ne 1 ] || left="1 chance"
+  expect "$miss is not in the word. $left left. Stage $((10 - chances)) of 10."
 done
 guess z
 expect "z is not in the word. 0 chances left. Stage 10 of 10. The answer: hello."

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build tree, checks what it declares and contains,
-# installs it and starts the installed game the way a player would: through bin/velmora,
-# from a folder that has nothing to do with the game, on a virtual X server.
+# Builds the Debian package from the build tree, checks what it declares and contains and
+# runs lintian on it, installs it and starts the installed game the way a player would: by
+# the menu entry's command, from a folder that has nothing to do with the game, on a virtual
+# X server, as a new player whose game folder is made on that first start. A word list is
+# then put into that folder, loaded by name through the settings window and played.
 #
 #   check-package.sh CPACK CPACK_CONFIG VERSION SOURCE_DIR
 #
@@ -11,7 +13,8 @@
 set -euo pipefail
 
 readonly APP_ID=org.velmora.Velmora
-readonly DRIVER="$(cd "$(dirname "$0")/../support" && pwd)/drive-startup.sh"
+HERE=$(cd "$(dirname "$0")" && pwd)
+readonly HERE DRIVER="$HERE/../support/drive-startup.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
@@ -50,13 +53,23 @@ for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liber
   grep -qxF -- "$needed" <<<"$depend_names" || fail "Depends lacks $needed: $depends"
 done
 
-# Everything goes under /usr, and the program is not on PATH by itself.
+# Everything goes under /usr, and the program is not on PATH by itself. The launcher is
+# where Debian keeps games, and nothing is in /usr/bin.
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
 if grep -Ev '^\./(usr/.*)?$' "$work/contents"; then
   fail "files outside /usr (above)"
 fi
-grep -qx './usr/bin/velmora' "$work/contents" || fail "no /usr/bin/velmora launcher"
+grep -qx './usr/games/velmora' "$work/contents" || fail "no /usr/games/velmora launcher"
 grep -qx './usr/libexec/velmora/velmora' "$work/contents" || fail "no /usr/libexec/velmora/velmora"
+if grep -E '^\./usr/bin/.' "$work/contents"; then
+  fail "files in /usr/bin (above)"
+fi
+
+note "lintian"
+lintian_said=$(lintian --fail-on error,warning "$deb" 2>"$work/lintian.err") \
+  || fail "lintian failed: $lintian_said $(cat "$work/lintian.err")"
+[ -z "$lintian_said" ] || fail "lintian reports:
+$lintian_said"
 
 # --- Install ------------------------------------------------------------------------------
 
@@ -87,9 +100,14 @@ desktop="$usr/share/applications/$APP_ID.desktop"
 metainfo="$usr/share/metainfo/$APP_ID.metainfo.xml"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejected $desktop"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejected $metainfo"
+# Pedantic: nothing but the note that the id has capital letters, which it keeps.
+if appstreamcli validate --no-net --pedantic "$metainfo" | grep -E '^[EWIP]: ' \
+    | grep -vF ' cid-contains-uppercase-letter '; then
+  fail "appstreamcli --pedantic has remarks on $metainfo (above)"
+fi
 
 entry() { sed -n "s/^$1=//p" "$desktop" | head -n1; }
-[ "$(entry Exec)" = velmora ] || fail "Exec=$(entry Exec)"
+[ "$(entry Exec)" = /usr/games/velmora ] || fail "Exec=$(entry Exec) is not the installed launcher"
 [ "$(entry Path)" = /usr/share/velmora ] || fail "Path=$(entry Path) is not the installed data folder"
 [ "$(entry Icon)" = "$APP_ID" ] || fail "Icon=$(entry Icon)"
 grep -qF "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" \
@@ -112,15 +130,112 @@ diff -r "$source_dir/Images" "$data/Images" || fail "installed Images/ differs"
 for f in LICENSE LICENSES/wordlists.txt; do
   cmp -s "$source_dir/$f" "$usr/share/doc/velmora/$f" || fail "share/doc/velmora/$f missing or stale"
 done
+cmp -s "$source_dir/packaging/debian/copyright" "$usr/share/doc/velmora/copyright" \
+  || fail "share/doc/velmora/copyright missing or stale"
+zcat "$usr/share/man/man6/velmora.6.gz" | grep -qF '/usr/share/velmora/' \
+  || fail "the manual page does not name the installed data folder"
+
+# --- Command line -------------------------------------------------------------------------
+
+launcher="$root$(entry Exec)"
+bash "$HERE/check-command-line.sh" "$launcher" "$version"
+
+# --- The player's folder ------------------------------------------------------------------
+
+# The launcher is run from a copy of the installed tree whose program only prints the folder
+# it was started in, so that these cases need no display.
+shipped=$(cd "$data" && pwd -P)
+mock="$work/mock"
+mkdir -p "$mock/games" "$mock/libexec/velmora" "$mock/share"
+cp "$launcher" "$mock/games/velmora"
+ln -s "$shipped" "$mock/share/velmora"
+printf '#!/bin/sh\npwd\n' >"$mock/libexec/velmora/velmora"
+chmod +x "$mock/libexec/velmora/velmora"
+
+homes="$work/homes"
+mkdir "$homes"
+start_in() { # FOLDER MESSAGE VARIABLE=VALUE...: the game starts in FOLDER, saying MESSAGE
+  local folder=$1 message=$2 started said
+  shift 2
+  started=$(cd "$homes" && env -u HOME -u XDG_DATA_HOME "$@" "$mock/games/velmora" 2>"$work/said") \
+    || fail "the launcher failed ($*): $(cat "$work/said")"
+  said=$(cat "$work/said")
+  [ "$started" = "$folder" ] || fail "with $*, the game started in $started, not $folder"
+  # MESSAGE is a pattern: the reasons come from the system's tools, in the system's words.
+  # shellcheck disable=SC2053
+  [[ $said != *$'\n'* && $said == $message ]] || fail "with $*, the launcher said: $said"
+}
+is_link_to() { [ -L "$1" ] && [ "$(readlink "$1")" = "$2" ] || fail "$1 is not a link to $2"; }
+is_shipped() { # FOLDER: the shipped dictionary and pictures are linked there
+  is_link_to "$1/Dictionary/Dictionary.txt" "$shipped/Dictionary/Dictionary.txt"
+  is_link_to "$1/Images" "$shipped/Images"
+}
+fallback="; starting with the shipped data in $shipped"
+
+h="$homes/first"
+mkdir "$h"
+for _ in first again; do
+  start_in "$h/.local/share/velmora" '' HOME="$h"
+done
+is_shipped "$h/.local/share/velmora"
+[ "$(stat -c %a "$h/.local/share")" = 700 ] || fail "the data home made is not the player's only"
+start_in "$homes/xdg/velmora" '' HOME="$h" XDG_DATA_HOME="$homes/xdg"
+is_shipped "$homes/xdg/velmora"
+start_in "$h/.local/share/velmora" '' HOME="$h" XDG_DATA_HOME=relative
+start_in "$h/.local/share/velmora" '' HOME="$h" XDG_DATA_HOME=
+[ ! -e "$homes/relative" ] || fail "a relative XDG_DATA_HOME was used"
+
+# The player's own files stay; links that lead nowhere are made again.
+h="$homes/own/velmora"
+mkdir -p "$h/Dictionary" "$h/Images"
+echo mine >"$h/Dictionary/Dictionary.txt"
+echo mine >"$h/Images/0.bmp"
+start_in "$h" '' XDG_DATA_HOME="$homes/own"
+[ ! -L "$h/Dictionary/Dictionary.txt" ] && [ "$(cat "$h/Dictionary/Dictionary.txt")" = mine ] \
+  && [ ! -L "$h/Images" ] && [ "$(cat "$h/Images/0.bmp")" = mine ] || fail "the player's own files were replaced"
+h="$homes/dangling/velmora"
+mkdir -p "$h/Dictionary"
+ln -s "$homes/gone/Dictionary.txt" "$h/Dictionary/Dictionary.txt"
+ln -s "$homes/gone/Images" "$h/Images"
+start_in "$h" '' XDG_DATA_HOME="$homes/dangling"
+is_shipped "$h"
+
+# When the folder cannot be made ready, the game starts in the shipped folder and says why.
+h="$homes/in-the-way"
+mkdir -p "$h"
+echo keep >"$h/velmora"
+start_in "$shipped" "velmora: *$h/velmora*$fallback" XDG_DATA_HOME="$h"
+[ "$(cat "$h/velmora")" = keep ] || fail "a file in the way was changed"
+h="$homes/own-images/velmora"
+mkdir -p "$h/Dictionary"
+echo keep >"$h/Images"
+start_in "$shipped" "velmora: $h/Images is not a folder$fallback" XDG_DATA_HOME="$homes/own-images"
+[ "$(cat "$h/Images")" = keep ] || fail "a file in the way was changed"
+echo file >"$homes/a-file"
+start_in "$shipped" "velmora: *$homes/a-file*$fallback" HOME="$homes/a-file/home"
+start_in "$shipped" "velmora: no home folder (HOME is not an absolute path)$fallback"
 
 # --- Start the installed game -------------------------------------------------------------
 
+home="$work/player"
+mkdir "$home"
+player=(env -u XDG_DATA_HOME HOME="$home")
 count=$(grep -c . "$data/Dictionary/Dictionary.txt")
 run_dir="$work/elsewhere"
 mkdir "$run_dir"
-note "starting $usr/bin/velmora from $run_dir (expecting ' $count words loaded.')"
-timeout 60 xvfb-run -a -e "$work/xvfb.log" -s '-screen 0 1024x768x24' \
-  bash "$DRIVER" "$usr/bin/velmora" "$run_dir" "$work/game.log" " $count words loaded." \
+note "starting $(entry Exec) from $run_dir for a new player (expecting ' $count words loaded.')"
+"${player[@]}" timeout 60 xvfb-run -a -e "$work/xvfb.log" -s '-screen 0 1024x768x24' \
+  bash "$DRIVER" "$launcher" "$run_dir" "$work/game.log" " $count words loaded." \
   || fail "the installed game did not start as expected (X server log: $(cat "$work/xvfb.log" 2>/dev/null))"
+folder="$home/.local/share/velmora"
+[ -L "$folder/Dictionary/Dictionary.txt" ] && [ -L "$folder/Images" ] \
+  || fail "the first start did not make the player's folder $folder"
+
+printf 'Frost\n' >"$folder/Dictionary/my words.txt"
+note "loading 'my words.txt' from $folder/Dictionary and playing it"
+"${player[@]}" timeout 120 xvfb-run -a -e "$work/xvfb.log" -s '-screen 0 1024x768x24' \
+  bash "$HERE/play-own-list.sh" "$launcher" "$root$(entry Path)" "$work/own.log" 'my words.txt' \
+  ' 1 words loaded.' 'f r o s t' \
+  || fail "the player's own list was not loaded and played (X server log: $(cat "$work/xvfb.log" 2>/dev/null))"
 
 note "package $(basename "$deb") is good"

@@ -13,13 +13,18 @@
 
 namespace velmora::testing {
 
+inline QString textOf(const QList<char32_t> &characters)
+{
+    return QString::fromUcs4(characters.constData(), characters.size());
+}
+
 // The word field during play: every mask cell followed by one blank.
-inline QString maskTextOf(const QString &cells)
+inline QString maskTextOf(const QList<char32_t> &cells)
 {
     QString text;
     text.reserve(cells.size() * 2);
-    for (QChar c : cells) {
-        text += c;
+    for (const char32_t c : cells) {
+        text += textOf({c});
         text += QLatin1Char(' ');
     }
     return text;
@@ -84,7 +89,7 @@ public:
             if (!fault.isEmpty())
                 return;
             const GameState &s = state();
-            if (s.LettersRevealed == s.CurrentWord.size())
+            if (s.LettersRevealed == s.WordLetters.size())
                 return fail(QStringLiteral("every letter revealed, yet no question was asked"));
             if (s.WrongGuesses >= StageCount)
                 return fail(QStringLiteral("%1 wrong guesses, yet no question was asked").arg(s.WrongGuesses));
@@ -117,11 +122,11 @@ private:
         // The click's own effect first, then whether the game has really ended as asked.
         checkGuessEffect();
         const GameState &s = state();
-        const bool allRevealed = s.LettersRevealed == s.CurrentWord.size();
+        const bool allRevealed = s.LettersRevealed == s.WordLetters.size();
         if (question == texts::WonPlayAgain) {
             ++wins;
             if (!allRevealed)
-                fail(QStringLiteral("won with %1 of %2 revealed").arg(s.LettersRevealed).arg(s.CurrentWord.size()));
+                fail(QStringLiteral("won with %1 of %2 revealed").arg(s.LettersRevealed).arg(s.WordLetters.size()));
             else if (display.text(TextField::TheWord) != maskTextOf(s.MaskCells))
                 fail(QStringLiteral("the word field does not show the mask when won"));
         } else if (question == texts::LostPlayAgain) {
@@ -130,7 +135,7 @@ private:
                 fail(QStringLiteral("lost with %1 wrong guesses, %2 of %3 revealed")
                          .arg(s.WrongGuesses)
                          .arg(s.LettersRevealed)
-                         .arg(s.CurrentWord.size()));
+                         .arg(s.WordLetters.size()));
             else if (display.text(TextField::TheWord) != s.CurrentWord)
                 fail(QStringLiteral("the word field does not show the word when lost: ")
                      + display.text(TextField::TheWord).left(80));
@@ -147,10 +152,11 @@ private:
     void prepareClick(const QString &input)
     {
         const GameState &s = state();
-        if (input.size() > 1)
+        const QString composed = input.normalized(QString::NormalizationForm_C);
+        if (composed.size() > (composed.isEmpty() || !composed.at(0).isHighSurrogate() ? 1 : 2))
             fail(QStringLiteral("the guess box holds one character"));
         m_input = input;
-        m_lowered = input.isEmpty() ? QChar() : input.at(0).toLower();
+        m_lowered = composed.isEmpty() ? U'\0' : QChar::toLower(composed.toUcs4().front());
         m_recorded = !input.isEmpty() && input != QLatin1String(" ") && !m_record.contains(m_lowered);
         m_wrongBefore = s.WrongGuesses;
         m_revealedBefore = s.LettersRevealed;
@@ -168,7 +174,7 @@ private:
         const GameState &s = state();
         qint32 hits = 0;
         if (m_recorded) {
-            for (QChar c : s.WordLetters)
+            for (const char32_t c : s.WordLetters)
                 hits += c == m_lowered;
         }
         const qint32 wrong = m_recorded && hits == 0 ? 1 : 0;
@@ -181,7 +187,7 @@ private:
             return fail(QStringLiteral("wrong guesses %1 -> %2").arg(m_wrongBefore).arg(s.WrongGuesses));
         if (m_recorded) {
             m_record.append(m_lowered);
-            m_usedTextBefore += m_lowered;
+            m_usedTextBefore += textOf({m_lowered});
             m_usedTextBefore += QLatin1Char(',');
         }
         if (display.text(TextField::LettersUsed) != m_usedTextBefore)
@@ -201,8 +207,8 @@ private:
     void checkConsistency(bool duringPlay = true)
     {
         const GameState &s = state();
-        const qsizetype length = s.CurrentWord.size();
-        if (s.WordLetters != s.CurrentWord || s.MaskCells.size() != length)
+        const qsizetype length = s.WordLetters.size();
+        if (textOf(s.WordLetters) != s.CurrentWord || s.MaskCells.size() != length)
             return fail(QStringLiteral("word, letters and mask differ in length"));
         if (s.LettersRevealed < 0 || s.LettersRevealed > length)
             return fail(QStringLiteral("%1 revealed of %2").arg(s.LettersRevealed).arg(length));
@@ -218,15 +224,15 @@ private:
         qint32 shown = 0;
         qint32 underscores = 0;
         for (qsizetype i = 0; i < length; ++i) {
-            const QChar cell = s.MaskCells.at(i);
-            const QChar letter = s.WordLetters.at(i);
-            if (letter == QLatin1Char(' ') && cell != QLatin1Char(' '))
+            const char32_t cell = s.MaskCells.at(i);
+            const char32_t letter = s.WordLetters.at(i);
+            if (letter == U' ' && cell != U' ')
                 return fail(QStringLiteral("the blank at %1 is hidden").arg(i));
-            if (cell != QLatin1Char('_') && cell != letter)
-                return fail(QStringLiteral("cell %1 shows '%2' for '%3'").arg(i).arg(cell).arg(letter));
-            if (cell != QLatin1Char('_'))
+            if (cell != U'_' && cell != letter)
+                return fail(QStringLiteral("cell %1 shows '%2' for '%3'").arg(i).arg(textOf({cell}), textOf({letter})));
+            if (cell != U'_')
                 ++shown;
-            else if (letter == QLatin1Char('_'))
+            else if (letter == U'_')
                 ++underscores;
         }
         if (s.LettersRevealed < shown || s.LettersRevealed > shown + underscores)
@@ -258,14 +264,16 @@ private:
         if (!m_informs.isEmpty())
             return fail(how + QStringLiteral(": a game with a prompt: ") + m_informs.join(u'|'));
 
-        const qsizetype length = s.CurrentWord.size();
+        const qsizetype length = s.WordLetters.size();
         qint32 blanks = 0;
-        for (QChar c : s.CurrentWord)
-            blanks += c == QLatin1Char(' ');
+        for (const char32_t c : s.WordLetters)
+            blanks += c == U' ';
         const bool random = level > LongLevel;
+        // A game always leaves something to find: two characters at a random length.
         const bool lengthFits = random ? (s.LettersToFind >= 2 && s.DifficultyLevel == RandomLevel)
-                                       : (level == LongLevel ? length > Dictionary::LongestShortEntry
-                                                             : length == level);
+                                       : (s.LettersToFind >= 1
+                                          && (level == LongLevel ? length > Dictionary::LongestShortEntry
+                                                                 : length == level));
         if (!lengthFits)
             return fail(how + QStringLiteral(": drew \"%1\" (%2 characters)").arg(s.CurrentWord.left(40)).arg(length));
         if (s.LettersToFind != length - blanks || s.LettersRevealed != blanks)
@@ -299,10 +307,10 @@ private:
 
     std::function<bool()> m_answer;
     const QSet<QString> *m_entries;
-    QList<QChar> m_record; // this game's recorded guesses, lower case, in order
+    QList<char32_t> m_record; // this game's recorded guesses, lower case, in order
     QStringList m_informs;
     QString m_input;
-    QChar m_lowered;
+    char32_t m_lowered = 0;
     bool m_recorded = false;
     qint32 m_revealedBefore = 0;
     qint16 m_wrongBefore = 0;

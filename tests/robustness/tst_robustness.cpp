@@ -192,6 +192,7 @@ private slots:
         row("/dev/urandom reached upwards, backslashes", toRootBackslashes + "dev\\urandom", Fails);
         row("/dev/null reached upwards", toRoot + "dev/null", Fails);
         row("/proc reached upwards", toRoot + "proc", Fails);
+        row("a /proc file, whose size reads as 0", toRoot + "proc/self/comm", 1);
         row("link to /dev/zero", "zero", Fails);
         row("link to /dev/urandom", "urandom", Fails);
         row("FIFO", "fifo", Fails);
@@ -206,7 +207,7 @@ private slots:
         row("NUL bytes inside lines", "nul.txt", 3, QByteArray("a\0b\nnul\0\0inside\n\0\n", 18));
         row("invalid UTF-8", "latin.txt", 2, "caf\xe9\nna\xefve\n");
         row("UTF-8 byte-order mark", "bom.txt", 2, "\xef\xbb\xbfone\ntwo\n");
-        row("UTF-16 LE with byte-order mark", "utf16le.txt", 3, QByteArray("\xff\xfe" "a\0b\0\n\0c\0d\0\n\0", 14));
+        row("UTF-16 LE with byte-order mark", "utf16le.txt", 2, QByteArray("\xff\xfe" "a\0b\0\n\0c\0d\0\n\0", 14));
         row("UTF-16 BE with byte-order mark", "utf16be.txt", 2, QByteArray("\xfe\xff\0a\0b\0\n\0c\0d\0\n", 14));
         row("a million empty lines", "empty-lines.txt", 1000000, {}, Generated::MillionEmptyLines);
         row("ten million short entries", "ten-million.txt", 10000000, {}, Generated::TenMillionEntries, 8000);
@@ -291,9 +292,8 @@ private slots:
             << QByteArray("caf\xe9\n\x93q\x94\n") << 4 << QStringList{QStringLiteral(u"café")};
         QTest::newRow("byte-order mark is not part of the first entry")
             << QByteArray("\xef\xbb\xbfone\ntwo\n") << 3 << QStringList{"one", "two"};
-        QTest::newRow("UTF-16 is read byte by byte")
-            << QByteArray("\xfe\xff\0a\0b\0\n\0c\0d\0\n", 14) << 5
-            << QStringList{QString::fromUtf16(u"\0c\0d\0", 5)};
+        QTest::newRow("UTF-16 with its byte-order mark")
+            << QByteArray("\xfe\xff\0a\0b\0\n\0c\0d\0\n", 14) << 2 << QStringList{"ab", "cd"};
     }
 
     void loadedEntries()

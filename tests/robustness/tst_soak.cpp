@@ -172,13 +172,13 @@ private slots:
                 typedThisGame.clear();
             }
 
-            const QString &letters = game.state().WordLetters;
+            const QList<char32_t> &letters = game.state().WordLetters;
             QString input;
             const int r = below(engine, 100);
             if (r < 40 && !letters.isEmpty())
-                input = letters.at(below(engine, int(letters.size())));
+                input = textOf({letters.at(below(engine, int(letters.size())))});
             else if (r < 48 && !letters.isEmpty())
-                input = letters.at(below(engine, int(letters.size()))).toUpper();
+                input = textOf({QChar::toUpper(letters.at(below(engine, int(letters.size()))))});
             else if (r < 63)
                 input = QChar(u'a' + below(engine, 26));
             else if (r < 68)

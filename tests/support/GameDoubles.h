@@ -112,7 +112,7 @@ struct GameRig
     GameState &state() { return game.state(); }
 
     // Installs a dictionary built from the file text, as a load would.
-    void useDictionary(QByteArrayView fileText) { state().Tables = Dictionary::fromBytes(fileText); }
+    void useDictionary(QByteArrayView fileText) { state().Tables = Dictionary::fromBytes(fileText.toByteArray()); }
 
     // Types one text into the guess box and clicks the guess button.
     void guess(const QString &text)

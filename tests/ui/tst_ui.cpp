@@ -523,8 +523,11 @@ void tst_ui::letterTakesOneCharacter_data()
 
     QTest::newRow("typed") << "" << false << "ab" << "a";
     QTest::newRow("typed after one") << "x" << false << "b" << "x";
-    QTest::newRow("pasted") << "" << true << "yz" << "y";
+    QTest::newRow("two pasted: refused whole") << "" << true << "yz" << "";
     QTest::newRow("pasted after one") << "x" << true << "q" << "x";
+    QTest::newRow("an emoji is one character") << "" << false << u"😀"_qs << u"😀"_qs;
+    QTest::newRow("an emoji after one") << "x" << true << u"😀"_qs << "x";
+    QTest::newRow("a decomposed accent is one character") << "" << true << u"e\u0301"_qs << u"é"_qs;
 }
 
 void tst_ui::letterTakesOneCharacter()
@@ -540,8 +543,11 @@ void tst_ui::letterTakesOneCharacter()
     if (paste) {
         QApplication::clipboard()->setText(input);
         QTest::keySequence(letter, QKeySequence::Paste);
-    } else {
-        QTest::keyClicks(letter, input);
+    } else { // one key per character, as a keyboard or an input method sends it
+        for (const uint c : input.toUcs4()) {
+            const char32_t character = c;
+            QTest::sendKeyEvent(QTest::Click, letter, Qt::Key_unknown, QString::fromUcs4(&character, 1), Qt::NoModifier);
+        }
     }
     QCOMPARE(letter->text(), after);
 }
