@@ -53,6 +53,8 @@ private slots:
     void accessibleRoles_data();
     void accessibleRoles();
     void announcer();
+    void announcements_data();
+    void announcements();
     void maskDescription_data();
     void maskDescription();
     void optionClickArea_data();
@@ -678,6 +680,65 @@ void tst_ui::announcer()
                                         "y is not in the word. 9 chances left. Stage 1 of 10."}));
     QCOMPARE(rig.form.grab().toImage(), before); // heard, not seen
     QCOMPARE(rig.form.focusWidget(), rig.get(QStringLiteral("NewGame")));
+}
+
+void tst_ui::announcements_data()
+{
+    QTest::addColumn<int>("level"); // picked in the settings window; 0: "Start a new game!"
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<Answer>("answer"); // to the question that ends the game, if one does
+    QTest::addColumn<QStringList>("spoken");
+
+    const QString fresh = "New word, 5 letters: blank, blank, blank, blank, blank.";
+    QTest::newRow("hit, miss, repeat, empty box, blank")
+        << 0 << QStringList{"e", "x", "x", "", " "} << Answer::NoButton
+        << QStringList{fresh, "e is in the word: blank, e, blank, blank, blank.",
+                       "x is not in the word. 9 chances left. Stage 1 of 10.", "x was already guessed.",
+                       "Please type a letter in the box using the keyboard.",
+                       "Please type a letter in the box using the keyboard."};
+    QTest::newRow("won, again") << 0 << QStringList{"h", "E", "l", "o"} << Answer::Yes
+                                << QStringList{fresh, "h is in the word: h, blank, blank, blank, blank.",
+                                               "e is in the word: h, e, blank, blank, blank.",
+                                               "l is in the word: h, e, l, l, blank.",
+                                               "o is in the word: h, e, l, l, o.", fresh};
+    QTest::newRow("lost") << 0 << TenMisses << Answer::No
+                          << QStringList{fresh,
+                                         "a is not in the word. 9 chances left. Stage 1 of 10.",
+                                         "c is not in the word. 8 chances left. Stage 2 of 10.",
+                                         "d is not in the word. 7 chances left. Stage 3 of 10.",
+                                         "f is not in the word. 6 chances left. Stage 4 of 10.",
+                                         "g is not in the word. 5 chances left. Stage 5 of 10.",
+                                         "i is not in the word. 4 chances left. Stage 6 of 10.",
+                                         "j is not in the word. 3 chances left. Stage 7 of 10.",
+                                         "k is not in the word. 2 chances left. Stage 8 of 10.",
+                                         "m is not in the word. 1 chance left. Stage 9 of 10.",
+                                         "n is not in the word. 0 chances left. Stage 10 of 10. The answer: hello."};
+    QTest::newRow("phrase, from the settings window")
+        << 6 << QStringList{"o"} << Answer::NoButton
+        << QStringList{"New phrase, 5 letters: blank, blank, blank, space, blank, blank.",
+                       "o is in the phrase: blank, blank, blank, space, o, blank."};
+}
+
+// What a screen reader is given to speak, as a game is played through the window.
+void tst_ui::announcements()
+{
+    QFETCH(int, level);
+    QFETCH(QStringList, typed);
+    QFETCH(Answer, answer);
+    QFETCH(QStringList, spoken);
+
+    WindowRig rig;
+    AnnouncementLog log(rig);
+    rig.boxes.snapshot = [&log] { return log.messages.isEmpty() ? QString() : log.messages.constLast(); };
+    if (answer != Answer::NoButton)
+        rig.boxes.answer({answer});
+    level ? rig.changeDifficulty(level) : rig.click(QStringLiteral("NewGame"));
+    rig.guess(typed);
+
+    QCOMPARE(log.messages, spoken);
+    QCOMPARE(rig.boxes.seen.size(), answer == Answer::NoButton ? 0 : 1);
+    if (answer != Answer::NoButton) // the last guess is spoken before the question comes up
+        QCOMPARE(rig.boxes.seen.constFirst().snapshot, spoken.at(typed.size()));
 }
 
 void tst_ui::maskDescription_data()
