@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Plays two short games with the keyboard alone while the Orca screen reader runs, and checks
-# what Orca speaks: the start-up prompts, a new game, hits, misses, a repeat, the empty box, the
-# mask read line by line (flat review), a win and a loss with its answer, each result spoken
-# in full before the question that follows it.
+# Plays with the keyboard alone while the Orca screen reader runs, and checks what Orca speaks:
+# the start-up prompts, new games from the settings window, the main window and the question
+# to play again, hits, a miss, a repeat, the empty box, the mask read line by line (flat
+# review), a win and a loss with its answer, each result spoken in full before the question
+# that follows it.
 #
 #   tests/a11y/orca-check.sh BUILD_FOLDER [TRANSCRIPT]
 #
 # Everything runs in a scratch folder on a virtual X display, with a D-Bus session, an
 # accessibility bus, a window manager and a speech server of its own whose sound goes nowhere;
 # everything it starts is ended when it ends, whether it passes or not. What Orca spoke is
-# printed, and written to TRANSCRIPT if given. VELMORA_A11Y_KEEP=1 keeps the scratch folder.
+# printed, and written to TRANSCRIPT if given. VELMORA_A11Y_KEEP=1 keeps the scratch folder,
+# VELMORA_A11Y_TRACE=1 traces the steps.
 set -euo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
