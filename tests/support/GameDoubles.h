@@ -120,6 +120,11 @@ struct GameRig
         display.setText(TextField::Letter, text);
         game.EvaluateGuess();
     }
+    void guess(const QStringList &texts)
+    {
+        for (const QString &text : texts)
+            guess(text);
+    }
 };
 
 } // namespace velmora::testing

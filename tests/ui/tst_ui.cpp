@@ -56,6 +56,8 @@ private slots:
     void announcements();
     void optionClickArea_data();
     void optionClickArea();
+    void everyLanguageWins_data();
+    void everyLanguageWins();
 
 private:
     QTemporaryDir m_folder;
@@ -542,11 +544,8 @@ void tst_ui::letterTakesOneCharacter()
     if (paste) {
         QApplication::clipboard()->setText(input);
         QTest::keySequence(letter, QKeySequence::Paste);
-    } else { // one key per character, as a keyboard or an input method sends it
-        for (const uint c : input.toUcs4()) {
-            const char32_t character = c;
-            QTest::sendKeyEvent(QTest::Click, letter, Qt::Key_unknown, QString::fromUcs4(&character, 1), Qt::NoModifier);
-        }
+    } else {
+        WindowRig::type(letter, input);
     }
     QCOMPARE(letter->text(), after);
 }
@@ -744,6 +743,48 @@ void tst_ui::optionClickArea()
     QTest::mouseClick(button, Qt::LeftButton, {}, at);
     QVERIFY(button->isChecked());
     QCOMPARE(rig.form.settingsWindow()->selectedLevel(), std::optional<qint16>(option.mid(10).toShort()));
+}
+
+// Legend: a dictionary of one entry, as its file's bytes; the level that draws it; the
+// characters typed. Loaded by name in the settings window, drawn there, won in the main window.
+void tst_ui::everyLanguageWins_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QStringList>("typed");
+
+    QTest::newRow("UTF-8, a capital typed") << QByteArray("\xce\xa9m\xc3\xa9ga\n") << 5
+                                            << QStringList{u"Ω"_qs, "m", u"é"_qs, "g", "a"};
+    QTest::newRow("Windows-1252") << QByteArray("Cr\xe8me\n") << 5 << QStringList{"c", "r", u"è"_qs, "m", "e"};
+    QTest::newRow("a decomposed accent, found with the composed one")
+        << QByteArray("cafe\xcc\x81s\n") << 5 << QStringList{"c", "a", "f", u"é"_qs, "s"};
+    QTest::newRow("an emoji, typed") << QByteArray("a\xf0\x9f\x98\x80" "bcd\n") << 5
+                                     << QStringList{"a", u"😀"_qs, "b", "c", "d"};
+    QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfeo\0k\0\n\0", 8) << 2 << QStringList{"o", "k"};
+    QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0o\0k\0\n", 8) << 2 << QStringList{"o", "k"};
+}
+
+void tst_ui::everyLanguageWins()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, level);
+    QFETCH(QStringList, typed);
+
+    QFile list(QStringLiteral("Dictionary/one entry.txt"));
+    QVERIFY(list.open(QIODevice::WriteOnly) && list.write(file) == file.size());
+    list.close();
+    WindowRig rig;
+    rig.openSettings();
+    auto *name = rig.get<QLineEdit>(QStringLiteral("Text1"), true);
+    name->setText(list.fileName().mid(QStringLiteral("Dictionary/").size()));
+    rig.boxes.answer({Answer::Ok, Answer::Ok});
+    rig.click(QStringLiteral("LoadTheDictionary"), true);
+    rig.changeDifficulty(level);
+    rig.boxes.answer({Answer::No});
+    rig.guess(typed);
+
+    QCOMPARE(rig.boxes.texts(), (QStringList{texts::WaitPrompt, QStringLiteral(" 1 words loaded."), texts::WonPlayAgain}));
+    QCOMPARE(rig.form.game().state().WrongGuesses, qint16(0));
 }
 
 QTEST_MAIN(tst_ui)
