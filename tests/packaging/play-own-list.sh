@@ -13,24 +13,11 @@
 # top left corner.
 set -euo pipefail
 
-readonly WAIT_PROMPT='Program is Loading the Dictionary. Please wait...'
+source "$(dirname "${BASH_SOURCE[0]}")/../support/game-session.sh"
 readonly WON_PROMPT="You've won! Play again?"
-readonly PROMPT_CATEGORY=velmora.prompts
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 [ $# -eq 6 ] || fail "usage: $0 COMMAND RUN_DIR LOG LIST_NAME COUNT_PROMPT GUESSES"
 command=$1 run_dir=$2 log=$3 list_name=$4 count_prompt=$5 guesses=$6
-
-game=
-stop_game() {
-  if [ -n "$game" ] && kill -0 "$game" 2>/dev/null; then
-    kill -TERM "$game" 2>/dev/null || true
-    wait "$game" 2>/dev/null || true
-  fi
-}
-trap stop_game EXIT
-trap 'exit 143' TERM INT
 
 prompts() { grep -F -- "$PROMPT_CATEGORY|" "$log" || echo '(none)'; }
 times_shown() { grep -cxE -- "$PROMPT_CATEGORY\\|$1" "$log" || true; }
@@ -57,10 +44,7 @@ click() { # WINDOW X Y
 }
 literal() { sed 's/[][\.*^$?+(){}|]/\\&/g' <<<"$1"; }
 
-cd "$run_dir"
-QT_LOGGING_RULES="$PROMPT_CATEGORY.info=true" QT_MESSAGE_PATTERN='%{category}|%{message}' \
-  "$command" </dev/null >"$log.out" 2>"$log" &
-game=$!
+start_game "$command" "$run_dir" "$log"
 
 wait_for "$(literal "$WAIT_PROMPT")" 1 20
 close_boxes

@@ -9,23 +9,10 @@
 # game shows is logged to LOG as "velmora.prompts|TEXT".
 set -euo pipefail
 
-readonly WAIT_PROMPT='Program is Loading the Dictionary. Please wait...'
-readonly PROMPT_CATEGORY=velmora.prompts
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/game-session.sh"
 
 [ $# -ge 4 ] || fail "usage: $0 COMMAND RUN_DIR LOG COUNT_PROMPT [SECONDS]"
 command=$1 run_dir=$2 log=$3 count_prompt=$4 start_seconds=${5:-20}
-
-game=
-stop_game() {
-  if [ -n "$game" ] && kill -0 "$game" 2>/dev/null; then
-    kill -TERM "$game" 2>/dev/null || true
-    wait "$game" 2>/dev/null || true
-  fi
-}
-trap stop_game EXIT
-trap 'exit 143' TERM INT
 
 has_prompt() { grep -qxF -- "$PROMPT_CATEGORY|$1" "$log"; }
 wait_for_prompt() { # TEXT SECONDS
@@ -38,10 +25,7 @@ wait_for_prompt() { # TEXT SECONDS
   return 1
 }
 
-cd "$run_dir"
-QT_LOGGING_RULES="$PROMPT_CATEGORY.info=true" QT_MESSAGE_PATTERN='%{category}|%{message}' \
-  "$command" </dev/null >"$log.out" 2>"$log" &
-game=$!
+start_game "$command" "$run_dir" "$log"
 
 wait_for_prompt "$WAIT_PROMPT" "$start_seconds" \
   || fail "the wait prompt was not logged (category $PROMPT_CATEGORY); program output:
