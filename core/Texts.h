@@ -66,11 +66,17 @@ inline QString spokenHit(const QString &guess, bool phrase, const QString &spoke
     return QStringLiteral("%1 is in the %2: %3.").arg(guess, entryNoun(phrase), spokenMask);
 }
 
+// The stage picture's name: "Stage 3 of 10".
+inline QString stageName(int stage)
+{
+    return QStringLiteral("Stage %1 of 10").arg(stage);
+}
+
 // "x is not in the word. 9 chances left. Stage 1 of 10."
 inline QString spokenMiss(const QString &guess, bool phrase, int chancesLeft, int stage)
 {
-    return QStringLiteral("%1 is not in the %2. %3 left. Stage %4 of 10.")
-        .arg(guess, entryNoun(phrase), countOf(chancesLeft, "chance", "chances"), QString::number(stage));
+    return QStringLiteral("%1 is not in the %2. %3 left. %4.")
+        .arg(guess, entryNoun(phrase), countOf(chancesLeft, "chance", "chances"), stageName(stage));
 }
 
 inline QString spokenRepeat(const QString &guess)

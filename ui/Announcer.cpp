@@ -21,11 +21,6 @@ void Announcer::announce(const QString &message)
     m_line->show();
 }
 
-QString Announcer::message() const
-{
-    return m_line->accessibleName();
-}
-
 AnnouncementLine::AnnouncementLine(Announcer *announcer)
     : QWidget(announcer)
 {

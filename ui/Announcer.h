@@ -19,7 +19,6 @@ public:
     explicit Announcer(QWidget *parent);
 
     void announce(const QString &message);
-    QString message() const;
 
 private:
     AnnouncementLine *m_line = nullptr;

@@ -1,7 +1,5 @@
 #include "LabelReading.h"
 
-#include <QEvent>
-
 namespace velmora {
 
 LabelReading::LabelReading(QWidget *label)
@@ -11,14 +9,6 @@ LabelReading::LabelReading(QWidget *label)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(label->rect());
-    label->installEventFilter(this);
-}
-
-bool LabelReading::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Resize && watched == parentWidget())
-        setGeometry(parentWidget()->rect());
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace velmora

@@ -14,13 +14,10 @@ class LabelReading final : public QWidget
     Q_OBJECT
 
 public:
+    // The label keeps its place and size, as every control of the windows does.
     explicit LabelReading(QWidget *label);
 
     void setReading(const QString &reading) { setAccessibleName(reading); }
-    QString reading() const { return accessibleName(); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 } // namespace velmora

@@ -63,19 +63,9 @@ QString fullTitle()
          + QStringLiteral(" - by the Velmora developers - https://velmora.example.org");
 }
 
-QString stageName(int stage)
-{
-    return QStringLiteral("Stage %1 of %2").arg(stage).arg(StageCount);
-}
-
 // Texts read out for the entry box are kept short whatever the entry's length.
 constexpr qsizetype DescribedCells = 100;
 constexpr qsizetype DescribedAnswer = 200;
-
-QString countOf(qsizetype n, const char *singular, const char *plural)
-{
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? singular : plural);
-}
 
 // The UTF-16 units of the character at i: two for a surrogate pair, else one.
 qsizetype characterLength(const QString &text, qsizetype i)
@@ -107,8 +97,8 @@ QString describeWord(const QString &shown, const QString &entry)
         letters += blank ? 0 : 1;
         found += blank || hidden ? 0 : 1;
         if (cells.size() < DescribedCells) {
-            cells.append(blank    ? QStringLiteral("space")
-                         : hidden ? QStringLiteral("blank")
+            cells.append(blank    ? texts::SpokenBlank
+                         : hidden ? texts::SpokenHidden
                                   : cell.toString());
         }
     }
@@ -121,9 +111,9 @@ QString describeWord(const QString &shown, const QString &entry)
     }
 
     const qsizetype unsaid = cellCount - cells.size();
-    return countOf(letters, "letter", "letters") + QStringLiteral(", ") + QString::number(found)
+    return texts::countOf(letters, "letter", "letters") + QStringLiteral(", ") + QString::number(found)
          + QStringLiteral(" found: ") + cells.join(QStringLiteral(", "))
-         + (unsaid > 0 ? QStringLiteral(", and %1 more").arg(unsaid) : QString());
+         + (unsaid > 0 ? QStringLiteral(", ") + texts::SpokenMore.arg(unsaid) : QString());
 }
 
 QPixmap blankPicture()
@@ -201,7 +191,7 @@ void MainForm::buildControls()
     m_stageImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_stageImage->setFocusPolicy(Qt::NoFocus);
     m_stageImage->setPixmap(blankPicture());
-    m_stageImage->setAccessibleName(stageName(0));
+    m_stageImage->setAccessibleName(texts::stageName(0));
 
     auto *usedFrame = new CaptionFrame(QStringLiteral("Frame2"), QStringLiteral("Letters Used"), sansFont(9.75, true), this);
     m_lettersUsed = addLabel("LettersUsed", usedFrame, 12, Qt::AlignLeft);
@@ -298,7 +288,7 @@ bool MainForm::setStagePicture(int stage, const QString &path)
         return false;
     m_stageImage->setPixmap(QPixmap::fromImage(image));
     m_stageImage->resize(image.size());
-    m_stageImage->setAccessibleName(stageName(stage));
+    m_stageImage->setAccessibleName(texts::stageName(stage));
     return true;
 }
 
