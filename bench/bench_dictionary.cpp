@@ -269,6 +269,53 @@ void BM_LoadScaled(benchmark::State &state)
 }
 BENCHMARK(BM_LoadScaled)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
+// Files made to be awkward, each one field of `mebibytes` MiB: {family, MiB}. Whatever a file
+// holds, its load stays linear in its size, so the time per byte is the same at every size.
+enum Pathology { DecomposedAccents, AlternatingMarks, MarkBeforePrecomposed, HangulJamo, DecomposedUtf16 };
+
+QByteArray pathologicalFile(Pathology family, qint64 mebibytes)
+{
+    const qint64 size = mebibytes << 20;
+    const auto repeatedTo = [size](const QByteArray &start, const QByteArray &unit) {
+        return start + unit.repeated((size - start.size()) / unit.size());
+    };
+    switch (family) {
+    case DecomposedAccents: // e + U+0301
+        return repeatedTo({}, "e\xcc\x81");
+    case AlternatingMarks: // a, then U+0301 U+0323 over and over
+        return repeatedTo("a", "\xcc\x81\xcc\xa3");
+    case MarkBeforePrecomposed: // U+0301, then é over and over
+        return repeatedTo("\xcc\x81", "\xc3\xa9");
+    case HangulJamo: // U+1100 U+1161 U+11A8, which compose to one syllable
+        return repeatedTo({}, "\xe1\x84\x80\xe1\x85\xa1\xe1\x86\xa8");
+    case DecomposedUtf16: // e + U+0301 in UTF-16 LE
+        return repeatedTo("\xff\xfe", QByteArray("e\0\x01\x03", 4));
+    }
+    return {};
+}
+
+void BM_LoadPathological(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pathological.txt"));
+    const QByteArray bytes = pathologicalFile(Pathology(state.range(0)), state.range(1));
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        return state.SkipWithError("cannot write the file");
+    out.close();
+    for (auto _ : state) {
+        Dictionary d;
+        if (Dictionary::readFile(path, d) != Dictionary::ReadStatus::Loaded)
+            state.SkipWithError("the file did not load");
+        benchmark::DoNotOptimize(d.TotalWords());
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_LoadPathological)
+    ->ArgNames({"family", "MiB"})
+    ->ArgsProduct({{DecomposedAccents, AlternatingMarks, MarkBeforePrecomposed, HangulJamo, DecomposedUtf16}, {1, 4, 16}})
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

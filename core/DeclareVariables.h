@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Characters.h"
 #include "Dictionary.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace velmora {
 
@@ -22,10 +24,9 @@ inline constexpr int UsedLetterSlots = 27; // room for guesses before the record
 
 // Everything the game remembers during a run. One instance lives as long as the main window.
 //
-// A character is a Unicode code point (entries are composed to NFC when read), so positions and
-// guesses are char32_t. Counters that follow the length of an entry (LettersToFind,
-// LettersRevealed, UsedCount) are 32-bit: an entry may be far longer than 32,767 characters and
-// must still be counted right.
+// A character is what a reader sees as one (Characters.h): "é", "❤️" and "🇫🇷" are one each.
+// Counters that follow the length of an entry (LettersToFind, LettersRevealed, UsedCount) are
+// 32-bit: an entry may be far longer than 32,767 characters and must still be counted right.
 struct GameState
 {
     QString DictionaryPath;
@@ -35,14 +36,17 @@ struct GameState
     bool IsPhrase = false;
 
     QString CurrentWord; // lower case
-    QList<char32_t> WordLetters; // WordLetters[i]: the character at position i of CurrentWord
-    QList<char32_t> MaskCells; // MaskCells[i]: '_' hidden, ' ' a blank of a phrase, else the character
+    characters::CharacterList WordLetters; // WordLetters.at(i): the character at position i of CurrentWord
+    characters::CharacterList WordKeys; // WordKeys.at(i): what a guess must match to find it
+    // MaskCells[i]: the character at i is shown, a blank or other white space from the start, a
+    // letter once found; the mask shows '_' for it until then.
+    QList<bool> MaskCells;
     qint32 LettersToFind = 0;
     qint32 LettersRevealed = 0;
     qint16 WrongGuesses = 0;
     QString Guess;
     // One character per slot: at least 27 slots, blanks where no guess has been recorded yet.
-    QList<char32_t> UsedLetters;
+    QStringList UsedLetters;
     qint32 UsedCount = 0;
     bool HitFlag = false;
     bool RepeatFlag = false;

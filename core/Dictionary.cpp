@@ -1,5 +1,7 @@
 #include "Dictionary.h"
 
+#include "Characters.h"
+
 #include <QFile>
 #include <QScopeGuard>
 #include <QStringDecoder>
@@ -29,16 +31,6 @@ constexpr bool isDelimiter(char c)
 
 // Text is converted a stretch at a time, so that no more than a stretch is held twice.
 constexpr qsizetype StretchBytes = 16 * 1024;
-
-// The end of the stretch of text starting at `from`: just past the first delimiter at least
-// StretchBytes on, or the end. Composition never reaches across a delimiter.
-qsizetype stretchEnd(QByteArrayView text, qsizetype from)
-{
-    if (text.size() - from <= StretchBytes)
-        return text.size();
-    const auto end = std::find_if(text.begin() + from + StretchBytes, text.end(), isDelimiter);
-    return end == text.end() ? text.size() : end - text.begin() + 1;
-}
 
 // UTF-8 decoded whole: U+FEFF at its start is a character here, not a byte-order mark.
 QString fromUtf8(QByteArrayView utf8)
@@ -93,48 +85,37 @@ bool noByteFrom(QByteArrayView bytes, unsigned char limit)
     return std::none_of(bytes.begin(), bytes.end(), [limit](char c) { return static_cast<unsigned char>(c) >= limit; });
 }
 
-// Valid UTF-8 composed (NFC). Most text is composed already and comes back as it is; from the
-// first stretch that is not, the text is built anew.
-QByteArray composedUtf8(QByteArray text)
-{
-    QByteArray composed; // null while the text needs no change
-    for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
-        end = stretchEnd(text, from);
-        const QByteArrayView stretch = QByteArrayView(text).sliced(from, end - from);
-        // Characters below U+0300, whose UTF-8 starts below 0xCC, neither combine nor decompose.
-        const QString decoded = noByteFrom(stretch, 0xCC) ? QString() : fromUtf8(stretch);
-        const QString normal = decoded.normalized(QString::NormalizationForm_C);
-        if (composed.isNull() && normal == decoded)
-            continue;
-        if (composed.isNull()) {
-            composed = text.first(from);
-            composed.reserve(text.size());
-        }
-        composed += decoded.isNull() ? stretch.toByteArray() : normal.toUtf8();
-    }
-    return composed.isNull() ? text : composed;
-}
+// How the characters of a text are counted: ASCII bytes and code points below U+0300 are each a
+// character of their own; anything else may join code points into one character.
+enum class Counting { Bytes, CodePoints, Characters };
 
-// The text of a file as composed UTF-8, and whether it is ASCII (most lists are).
+// The text of a file as composed UTF-8, and how its characters are counted.
 struct Text
 {
     QByteArray utf8;
-    bool ascii = false;
+    Counting counting = Counting::Characters;
 };
+
+Text decoded(QByteArray utf8)
+{
+    if (noByteFrom(utf8, 0x80))
+        return {std::move(utf8), Counting::Bytes};
+    if (noByteFrom(utf8, 0xCC)) // nothing below U+0300 combines or decomposes
+        return {std::move(utf8), Counting::CodePoints};
+    return {characters::composedUtf8(std::move(utf8)), Counting::Characters};
+}
 
 Text decode(QByteArray bytes)
 {
     if (bytes.startsWith("\xff\xfe"))
-        return {composedUtf8(utf8FromUtf16(bytes, QStringConverter::Utf16LE))};
+        return decoded(utf8FromUtf16(bytes, QStringConverter::Utf16LE));
     if (bytes.startsWith("\xfe\xff"))
-        return {composedUtf8(utf8FromUtf16(bytes, QStringConverter::Utf16BE))};
+        return decoded(utf8FromUtf16(bytes, QStringConverter::Utf16BE));
     if (bytes.startsWith("\xef\xbb\xbf"))
         bytes.remove(0, 3);
-    if (noByteFrom(bytes, 0x80))
-        return {std::move(bytes), true};
     if (!bytes.isValidUtf8())
-        return {utf8FromWindows1252(bytes)};
-    return {composedUtf8(std::move(bytes))};
+        return decoded(utf8FromWindows1252(bytes));
+    return decoded(std::move(bytes));
 }
 
 // Reads a whole regular file, to its end: a file may hold more, or less, than its size says
@@ -218,7 +199,21 @@ Dictionary Dictionary::fromBytes(QByteArray bytes)
     Text text = decode(std::move(bytes));
     Dictionary d;
     d.m_text = std::move(text.utf8);
-    d.split(text.ascii);
+    switch (text.counting) {
+    case Counting::Bytes:
+        d.split([](const char *from, const char *to, const char *) { return to - from; });
+        break;
+    case Counting::CodePoints:
+        d.split([](const char *from, const char *to, const char *textEnd) {
+            return (to - from) - continuationBytes(from, to, textEnd);
+        });
+        break;
+    case Counting::Characters:
+        d.split([](const char *from, const char *to, const char *) {
+            return characters::countCharacters(QByteArrayView(from, to));
+        });
+        break;
+    }
     return d;
 }
 
@@ -235,9 +230,10 @@ Dictionary::ReadStatus Dictionary::readFile(const QString &path, Dictionary &out
     }
 }
 
-// Notes where each field starts, by its class: its length in characters, which in UTF-8 is its
-// bytes but for those that continue a character.
-void Dictionary::split(bool ascii)
+// Notes where each field starts, by its class: its length in characters, as lengthOf(start, end,
+// end of the text) counts them.
+template <typename Length>
+void Dictionary::split(Length lengthOf)
 {
     const char *const begin = m_text.constData();
     const char *const end = begin + m_text.size();
@@ -253,7 +249,7 @@ void Dictionary::split(bool ascii)
     for (const char *p = begin; p != end;) {
         const char *const start = p;
         p = fieldEnd(start);
-        const qsizetype length = (p - start) - (ascii ? 0 : continuationBytes(start, p, end));
+        const qsizetype length = lengthOf(start, p, end);
         if (length == 0)
             ++m_emptyEntries;
         else

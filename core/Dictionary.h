@@ -12,7 +12,7 @@ namespace velmora {
 
 // The loaded entries, grouped by length in characters: rows 0 to 15 hold the entries of exactly
 // that many characters, a separate list the entries longer than 15, all in file order. A
-// character is a Unicode code point of the text composed to NFC, so "é" and "😀" count one.
+// character is what a reader sees as one (see Characters.h), so "é", "😀" and "🇫🇷" count one.
 //
 // The text is kept whole, as UTF-8, with the offset of each entry's start per class; an entry
 // runs to the next delimiter. An index outside a class's count reads as the empty text.
@@ -60,7 +60,8 @@ public:
     std::size_t heapBytes() const;
 
 private:
-    void split(bool ascii);
+    template <typename Length>
+    void split(Length lengthOf);
 
     QByteArray m_text; // UTF-8, composed, delimiters and all
     qint32 m_emptyEntries = 0; // class 0 has nothing to keep but its count

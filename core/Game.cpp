@@ -9,80 +9,61 @@
 namespace velmora {
 namespace {
 
-// The characters of text in lower case, one code point each: simple case mapping, so no
-// position moves.
-QList<char32_t> lowerCaseCharacters(const QString &text)
-{
-    QList<char32_t> characters;
-    characters.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text.at(i).unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            c = QChar::surrogateToUcs4(char16_t(c), text.at(++i).unicode());
-        characters.append(QChar::toLower(c));
-    }
-    return characters;
-}
+using characters::CharacterList;
 
-QString fromCharacters(const QList<char32_t> &characters)
+// Every mask cell followed by one blank: the character once shown, '_' while hidden. Written in
+// place, since an entry may have millions of cells.
+QString maskText(const CharacterList &letters, const QList<bool> &shown)
 {
-    return QString::fromUcs4(characters.constData(), characters.size());
-}
-
-// Every mask cell followed by one blank.
-QString maskText(const QList<char32_t> &cells)
-{
-    const auto astral = std::count_if(cells.begin(), cells.end(), QChar::requiresSurrogates);
-    QString text(2 * cells.size() + astral, QLatin1Char(' '));
+    qsizetype size = 0;
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        size += (shown.at(i) ? letters.at(i).size() : 1) + 1;
+    QString text(size, Qt::Uninitialized);
     QChar *out = text.data();
-    for (const char32_t c : cells) {
-        if (QChar::requiresSurrogates(c)) {
-            *out++ = QChar(QChar::highSurrogate(c));
-            *out++ = QChar(QChar::lowSurrogate(c));
-        } else {
-            *out++ = QChar(char16_t(c));
-        }
-        ++out; // the blank
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        if (shown.at(i))
+            out = std::copy(letters.at(i).begin(), letters.at(i).end(), out);
+        else
+            *out++ = u'_';
+        *out++ = u' ';
     }
     return text;
 }
 
-// Cells read out to a screen reader before the rest is only counted.
+// Cells read out to a screen reader before the rest is only counted, and the characters of an
+// answer it is given to read.
 constexpr qsizetype SpokenCells = 100;
+constexpr qsizetype SpokenAnswerCharacters = 200;
 
-// The mask in words, cell by cell: "blank" for a hidden character, "space" for a blank of a
-// phrase, a found character as itself.
-QString spokenMask(const QList<char32_t> &cells)
+// The mask in words, cell by cell: "blank" for a hidden character, "space" for a blank (or any
+// character shown from the start), a found character as itself.
+QString spokenMask(const CharacterList &letters, const QList<bool> &shown)
 {
     QStringList words;
-    for (const char32_t c : cells.first(std::min(cells.size(), SpokenCells))) {
-        words.append(c == U'_'   ? texts::SpokenHidden
-                     : c == U' ' ? texts::SpokenBlank
-                                 : fromCharacters({c}));
+    for (qsizetype i = 0; i < std::min(letters.size(), SpokenCells); ++i) {
+        words.append(!shown.at(i)                               ? texts::SpokenHidden
+                     : characters::standsRevealed(letters.at(i)) ? texts::SpokenBlank
+                                                                 : letters.at(i).toString());
     }
-    if (cells.size() > SpokenCells)
-        words.append(texts::SpokenMore.arg(cells.size() - SpokenCells));
+    if (letters.size() > SpokenCells)
+        words.append(texts::SpokenMore.arg(letters.size() - SpokenCells));
     return words.join(QStringLiteral(", "));
 }
 
-QString spokenAnswer(const QList<char32_t> &letters)
+// The beginning of the entry, up to `most` characters, and whether that is all of it.
+QString firstCharacters(const CharacterList &letters, qsizetype most, bool *whole)
 {
-    QString answer = fromCharacters(letters.first(std::min(letters.size(), SpokenCells)));
-    if (letters.size() > SpokenCells)
-        answer += QStringLiteral(", ") + texts::SpokenMore.arg(letters.size() - SpokenCells);
-    return texts::spokenAnswer(answer);
+    *whole = letters.size() <= most;
+    return *whole ? letters.text() : letters.text().first(letters.at(most).data() - letters.text().data());
 }
 
-// The characters of a UTF-8 entry other than blanks, counted up to `enough`.
-qint32 charactersToFind(QByteArrayView utf8, qint32 enough)
+QString spokenAnswer(const CharacterList &letters)
 {
-    qint32 found = 0;
-    for (const char c : utf8) {
-        const bool continuesACharacter = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-        if (c != ' ' && !continuesACharacter && ++found == enough)
-            break;
-    }
-    return found;
+    bool whole = false;
+    QString answer = firstCharacters(letters, SpokenCells, &whole);
+    if (!whole)
+        answer += QStringLiteral(", ") + texts::SpokenMore.arg(letters.size() - SpokenCells);
+    return texts::spokenAnswer(answer);
 }
 
 // Random-length attempts before the draw goes straight to an entry it can accept. Far more
@@ -136,7 +117,7 @@ void Game::Initialise()
     m_state.LettersRevealed = 0;
     m_state.UsedCount = 0;
     m_state.RepeatFlag = false;
-    m_state.UsedLetters = QList<char32_t>(UsedLetterSlots, U' ');
+    m_state.UsedLetters = QStringList(UsedLetterSlots, QStringLiteral(" "));
 }
 
 Dictionary::ReadStatus Game::LoadDictionary(const QString &path)
@@ -159,7 +140,7 @@ bool Game::drawAmong(int entryClass, qint32 minimum)
     GameState &s = m_state;
     const Dictionary &tables = s.Tables;
     const qint32 count = tables.count(entryClass);
-    const auto qualifies = [&](qint32 slot) { return charactersToFind(tables.utf8(entryClass, slot), minimum) >= minimum; };
+    const auto qualifies = [&](qint32 slot) { return characters::lettersToFind(tables.utf8(entryClass, slot), minimum) >= minimum; };
     qint32 qualifying = 0;
     for (qint32 slot = 0; slot < count; ++slot)
         qualifying += qualifies(slot);
@@ -196,7 +177,7 @@ bool Game::drawAtRandomLength()
     for (int attempt = 0; attempt < RandomLengthAttempts; ++attempt) {
         s.DifficultyLevel = qint16(qint32(m_random.next() * 15) + ShortestLevel);
         s.RandomIndex = qint32(m_random.next() * tables.count(s.DifficultyLevel));
-        if (charactersToFind(tables.utf8(s.DifficultyLevel, s.RandomIndex), 2) == 2) {
+        if (characters::lettersToFind(tables.utf8(s.DifficultyLevel, s.RandomIndex), 2) == 2) {
             s.CurrentWord = tables.entry(s.DifficultyLevel, s.RandomIndex);
             return true;
         }
@@ -207,7 +188,7 @@ bool Game::drawAtRandomLength()
     QList<int> lengths;
     for (int c = ShortestLevel; c <= LongLevel; ++c) {
         for (qint32 slot = 0; slot < tables.count(c); ++slot) {
-            if (charactersToFind(tables.utf8(c, slot), 2) == 2) {
+            if (characters::lettersToFind(tables.utf8(c, slot), 2) == 2) {
                 lengths.append(c);
                 break;
             }
@@ -228,21 +209,25 @@ void Game::GenerateWord()
     if (s.RandomLength)
         s.DifficultyLevel = RandomLevel;
 
-    s.WordLetters = lowerCaseCharacters(s.CurrentWord);
-    s.CurrentWord = fromCharacters(s.WordLetters);
-    s.MaskCells = QList<char32_t>(s.WordLetters.size(), U'_');
-    qint32 blanks = 0;
+    s.CurrentWord = characters::lowered(s.CurrentWord);
+    s.WordLetters = CharacterList(s.CurrentWord);
+    s.WordKeys = s.WordLetters.keys();
+    // What nobody is asked to type (a blank, any other white space, a control or a format
+    // character) is shown from the start; white space makes the entry a phrase.
+    s.MaskCells = QList<bool>(s.WordLetters.size(), false);
+    qint32 shownAtStart = 0;
+    s.IsPhrase = false;
     for (qsizetype i = 0; i < s.WordLetters.size(); ++i) {
-        if (s.WordLetters.at(i) == U' ') {
-            s.MaskCells[i] = U' ';
-            ++blanks;
+        if (characters::standsRevealed(s.WordLetters.at(i))) {
+            s.MaskCells[i] = true;
+            ++shownAtStart;
+            s.IsPhrase = s.IsPhrase || characters::isWhiteSpace(s.WordLetters.at(i));
         }
     }
-    s.IsPhrase = blanks > 0;
-    s.LettersToFind = qint32(s.WordLetters.size()) - blanks;
-    s.LettersRevealed += blanks;
-    if (!s.MaskCells.isEmpty())
-        m_display.setText(TextField::TheWord, m_display.text(TextField::TheWord) + maskText(s.MaskCells));
+    s.LettersToFind = qint32(s.WordLetters.size()) - shownAtStart;
+    s.LettersRevealed += shownAtStart;
+    if (!s.WordLetters.isEmpty())
+        m_display.setText(TextField::TheWord, m_display.text(TextField::TheWord) + maskText(s.WordLetters, s.MaskCells));
 
     if (!drawn) {
         if (s.RandomLength)
@@ -257,7 +242,7 @@ void Game::GenerateWord()
         showNoGame(); // there is nothing to guess
         return;
     }
-    m_display.announce(texts::spokenNewGame(s.IsPhrase, s.LettersToFind, spokenMask(s.MaskCells)));
+    m_display.announce(texts::spokenNewGame(s.IsPhrase, s.LettersToFind, spokenMask(s.WordLetters, s.MaskCells)));
 }
 
 void Game::showHeadings()
@@ -284,31 +269,34 @@ void Game::EvaluateGuess()
 {
     GameState &s = m_state;
     QString spoken;
-    const QString input = m_display.text(TextField::Letter);
-    if (input.isEmpty() || input == QLatin1String(" ")) {
+    const QString input = characters::composed(m_display.text(TextField::Letter));
+    // A blank, like anything else shown from the start, is no guess.
+    if (input.isEmpty() || characters::standsRevealed(input)) {
         m_display.setText(TextField::Helper, texts::TypeALetter);
         spoken = texts::TypeALetter;
     } else {
-        const QList<char32_t> guess = lowerCaseCharacters(input.normalized(QString::NormalizationForm_C));
-        s.Guess = fromCharacters(guess);
+        const QString key = characters::key(input);
+        s.Guess = characters::lowered(input);
         // The box holds one character; a longer text can match neither a slot nor a position.
-        const bool single = guess.size() == 1;
-        s.RepeatFlag = single && s.UsedLetters.contains(guess.front());
+        const bool single = CharacterList(input).size() == 1;
+        s.RepeatFlag = single && std::any_of(s.UsedLetters.begin(), s.UsedLetters.begin() + s.UsedCount,
+                                             [&key](const QString &used) { return characters::key(used) == key; });
         if (s.RepeatFlag) {
             s.RepeatFlag = false;
             spoken = texts::spokenRepeat(s.Guess);
         } else {
-            for (qsizetype i = 0; single && i < s.WordLetters.size(); ++i) {
-                if (s.WordLetters.at(i) == guess.front()) {
-                    s.MaskCells[i] = guess.front();
+            for (qsizetype i = 0; single && i < s.WordKeys.size(); ++i) {
+                const QStringView k = s.WordKeys.at(i);
+                if (k.size() == key.size() && std::equal(k.begin(), k.end(), key.begin())) {
+                    s.MaskCells[i] = true;
                     s.HitFlag = true;
                     ++s.LettersRevealed;
                 }
             }
             if (s.HitFlag) {
                 s.HitFlag = false;
-                m_display.setText(TextField::TheWord, maskText(s.MaskCells));
-                spoken = texts::spokenHit(s.Guess, s.IsPhrase, spokenMask(s.MaskCells));
+                m_display.setText(TextField::TheWord, maskText(s.WordLetters, s.MaskCells));
+                spoken = texts::spokenHit(s.Guess, s.IsPhrase, spokenMask(s.WordLetters, s.MaskCells));
             } else {
                 ++s.WrongGuesses;
                 m_display.setText(TextField::Chances, texts::chancesText(StageCount - s.WrongGuesses));
@@ -317,12 +305,11 @@ void Game::EvaluateGuess()
             }
             m_display.setText(TextField::LettersUsed,
                               m_display.text(TextField::LettersUsed) + s.Guess + QLatin1Char(','));
-            // A slot keeps the first character of what it is given. The record grows past its
-            // 27 slots, so a repeat of a late guess is still seen.
+            // The record grows past its 27 slots, so a repeat of a late guess is still seen.
             if (s.UsedCount < s.UsedLetters.size())
-                s.UsedLetters[s.UsedCount] = guess.front();
+                s.UsedLetters[s.UsedCount] = s.Guess;
             else
-                s.UsedLetters.append(guess.front());
+                s.UsedLetters.append(s.Guess);
             ++s.UsedCount;
         }
     }
@@ -340,6 +327,22 @@ void Game::EvaluateGuess()
     } else {
         m_display.announce(spoken);
     }
+}
+
+QString Game::spokenWordField(const QString &shown) const
+{
+    const GameState &s = m_state;
+    if (shown.isEmpty())
+        return {};
+    if (shown == s.CurrentWord) {
+        bool whole = false;
+        const QString answer = firstCharacters(s.WordLetters, SpokenAnswerCharacters, &whole);
+        return QStringLiteral("The answer: ") + answer + (whole ? QString() : QStringLiteral("..."));
+    }
+    const qsizetype shownAtStart = s.WordLetters.size() - s.LettersToFind;
+    const qsizetype found = std::count(s.MaskCells.begin(), s.MaskCells.end(), true) - shownAtStart;
+    return texts::countOf(s.LettersToFind, "letter", "letters") + QStringLiteral(", ") + QString::number(found)
+         + QStringLiteral(" found: ") + spokenMask(s.WordLetters, s.MaskCells);
 }
 
 void Game::askToPlayAgain(const QString &question)

@@ -40,6 +40,10 @@ public:
     void ChangeDiff(std::optional<qint16> selectedLevel);
     Dictionary::ReadStatus LoadTheDictionary(const QString &typedName);
 
+    // What the word field shows, in words for a screen reader: the entry found so far ("5
+    // letters, 2 found: c, blank, blank, t, blank"), or "The answer: ..." once it is shown whole.
+    QString spokenWordField(const QString &shown) const;
+
     GameState &state() { return m_state; }
     const GameState &state() const { return m_state; }
 

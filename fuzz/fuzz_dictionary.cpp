@@ -227,13 +227,7 @@ private:
 // for themselves (0 for no input at all); answers to the play-again questions alternate.
 void playGame(Dictionary dictionary, const std::uint8_t *data, std::size_t size)
 {
-    // The game lowers a drawn entry one character at a time, so that no position moves.
-    const auto lowered = [](const QString &entry) {
-        QList<char32_t> characters;
-        for (const uint c : entry.toUcs4())
-            characters.append(QChar::toLower(char32_t(c)));
-        return textOf(characters);
-    };
+    const auto lowered = [](const QString &entry) { return velmora::characters::lowered(entry); };
     QSet<QString> entries;
     for (int length = 0; length <= Dictionary::LongestShortEntry; ++length) {
         for (qint32 slot = 0; slot < dictionary.LengthCounts(length); ++slot)
@@ -254,13 +248,14 @@ void playGame(Dictionary dictionary, const std::uint8_t *data, std::size_t size)
             checked.changeLevel(qint16(velmora::ShortestLevel + data[i] % 16));
             continue;
         }
-        const QList<char32_t> &word = checked.state().WordLetters;
+        const velmora::characters::CharacterList &word = checked.state().WordLetters;
         const std::uint8_t b = data[i];
         QString input;
         if (b & 0x80) {
             if (!word.isEmpty()) {
-                const char32_t c = word.at((b & 0x7F) % word.size());
-                input = textOf({(b & 0x40) ? QChar::toUpper(c) : c});
+                const QString c = word.at((b & 0x7F) % word.size()).toString();
+                const QString upper = c.toUpper(); // where that is one character too ("ß" has none)
+                input = (b & 0x40) && velmora::characters::CharacterList(upper).size() == 1 ? upper : c;
             }
         } else if (b != 0) {
             input = QChar(b);

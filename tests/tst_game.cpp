@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(s.WrongGuesses, qint16(0));
         QCOMPARE(s.LettersRevealed, 0);
         QCOMPARE(s.UsedCount, 0);
-        QCOMPARE(s.UsedLetters, QList<char32_t>(27, U' '));
+        QCOMPARE(s.UsedLetters, QStringList(27, " "));
         QVERIFY(!s.HitFlag && !s.RepeatFlag);
         QCOMPARE(rig.display.text(TextField::TheWord), QString());
         QCOMPARE(rig.display.text(TextField::LettersUsed), QString());
@@ -255,7 +255,7 @@ private slots:
         QCOMPARE(rig.display.text(TextField::WordLengthLabel), length);
         QCOMPARE(s.LettersRevealed, revealed);
         QCOMPARE(s.CurrentWord, word);
-        QCOMPARE(QString::fromUcs4(s.WordLetters.constData(), s.WordLetters.size()), word);
+        QCOMPARE(s.WordLetters.text(), word);
         QCOMPARE(s.MaskCells.size(), s.WordLetters.size());
         QCOMPARE(rig.prompter.prompts, prompts);
         QVERIFY(rig.random.values.empty());

@@ -63,59 +63,6 @@ QString fullTitle()
          + QStringLiteral(" - by the Velmora developers - https://velmora.example.org");
 }
 
-// Texts read out for the entry box are kept short whatever the entry's length.
-constexpr qsizetype DescribedCells = 100;
-constexpr qsizetype DescribedAnswer = 200;
-
-// The UTF-16 units of the character at i: two for a surrogate pair, else one.
-qsizetype characterLength(const QString &text, qsizetype i)
-{
-    return text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-}
-
-// The entry box spoken: the mask cell by cell ("5 letters, 2 found: c, blank, blank, t, blank",
-// "space" between the words of a phrase), or the entry itself once it is shown whole. A cell is
-// one character, which may take two UTF-16 units. One pass over the text, whatever its length.
-QString describeWord(const QString &shown, const QString &entry)
-{
-    if (shown.isEmpty())
-        return {};
-
-    qsizetype letters = 0;
-    qsizetype found = 0;
-    qsizetype cellCount = 0;
-    QStringList cells;
-    bool isMask = shown != entry;
-    for (qsizetype i = 0; isMask && i < shown.size();) {
-        const QStringView cell = QStringView(shown).mid(i, characterLength(shown, i));
-        i += cell.size();
-        isMask = i < shown.size() && shown.at(i) == QLatin1Char(' ');
-        ++i;
-        ++cellCount;
-        const bool blank = cell == QLatin1String(" ");
-        const bool hidden = cell == QLatin1String("_");
-        letters += blank ? 0 : 1;
-        found += blank || hidden ? 0 : 1;
-        if (cells.size() < DescribedCells) {
-            cells.append(blank    ? texts::SpokenBlank
-                         : hidden ? texts::SpokenHidden
-                                  : cell.toString());
-        }
-    }
-    if (!isMask) {
-        qsizetype end = 0;
-        for (qsizetype n = 0; n < DescribedAnswer && end < shown.size(); ++n)
-            end += characterLength(shown, end);
-        return QStringLiteral("The answer: ") + shown.left(end)
-             + (end < shown.size() ? QStringLiteral("...") : QString());
-    }
-
-    const qsizetype unsaid = cellCount - cells.size();
-    return texts::countOf(letters, "letter", "letters") + QStringLiteral(", ") + QString::number(found)
-         + QStringLiteral(" found: ") + cells.join(QStringLiteral(", "))
-         + (unsaid > 0 ? QStringLiteral(", ") + texts::SpokenMore.arg(unsaid) : QString());
-}
-
 QPixmap blankPicture()
 {
     QPixmap picture(BlankPictureSize);
@@ -259,8 +206,15 @@ void MainForm::setText(TextField field, const QString &text)
         return;
     }
     label(field)->setFullText(text);
+    if (field == TextField::TheWord || field == TextField::LettersUsed) {
+        // Both read the way the entry does: a word of Arabic or Hebrew from right to left. The
+        // answer is laid out as the word it is; cells and guesses stand strictly in order.
+        const QString &entry = m_game.state().CurrentWord;
+        const bool answer = field == TextField::TheWord && text == entry;
+        label(field)->setReadingDirection(entry.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, !answer);
+    }
     if (field == TextField::TheWord) {
-        const QString description = describeWord(text, m_game.state().CurrentWord);
+        const QString description = m_game.spokenWordField(text);
         m_theWord->setAccessibleDescription(description);
         m_theWordReading->setReading(description);
     }

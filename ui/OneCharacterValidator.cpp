@@ -1,21 +1,23 @@
 #include "OneCharacterValidator.h"
 
+#include "Characters.h"
+
 #include <algorithm>
 
 namespace velmora {
 
 namespace {
-// More UTF-16 units than composing could ever bring down to one character.
-constexpr qsizetype MostUnitsForOneCharacter = 16;
+// Far more UTF-16 units than any one character a keyboard or a paste can bring; longer text is
+// refused before it is looked at.
+constexpr qsizetype MostUnitsForOneCharacter = 64;
 } // namespace
 
 QValidator::State OneCharacterValidator::validate(QString &input, int &cursor) const
 {
     if (input.size() > MostUnitsForOneCharacter)
         return Invalid;
-    const QString composed = input.normalized(QString::NormalizationForm_C);
-    const auto lowSurrogates = std::count_if(composed.begin(), composed.end(), [](QChar c) { return c.isLowSurrogate(); });
-    if (composed.size() - lowSurrogates > 1)
+    const QString composed = characters::composed(input);
+    if (characters::CharacterList(composed).size() > 1)
         return Invalid;
     input = composed;
     cursor = std::min(cursor, int(input.size()));

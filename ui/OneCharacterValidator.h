@@ -4,9 +4,10 @@
 
 namespace velmora {
 
-// Holds a text box to at most one character: a Unicode code point of the text composed to NFC,
-// so an accented letter or an emoji, typed or pasted, is one character and is kept whole, in
-// its composed form. Anything longer is refused, and the box stays as it was.
+// Holds a text box to at most one character as a reader sees it (Characters.h): "é" typed as
+// e + U+0301, "❤️", "🇫🇷", "👍🏽" or a Thai letter with its marks, typed key by key or pasted, is
+// kept whole, in its composed form. Text of two characters is refused, and the box stays as it
+// was.
 class OneCharacterValidator final : public QValidator
 {
     Q_OBJECT

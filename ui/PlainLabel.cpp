@@ -38,13 +38,26 @@ void PlainLabel::setFullText(const QString &text)
     setText(shownPart(m_fullText));
 }
 
+void PlainLabel::setReadingDirection(Qt::LayoutDirection direction, bool strictOrder)
+{
+    if (direction == m_direction && strictOrder == m_strictOrder)
+        return;
+    m_direction = direction;
+    m_strictOrder = strictOrder;
+    update();
+}
+
 void PlainLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    QTextOption option(alignment());
+    QTextOption option(alignment()); // leading, not left, in a text read right to left
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    painter.drawText(QRectF(contentsRect()), text(), option);
+    option.setTextDirection(m_direction);
+    // Only what is painted gets the override marks; the label's text stays as it was set.
+    const bool rightToLeft = m_direction == Qt::RightToLeft;
+    const QString painted = m_strictOrder ? QChar(rightToLeft ? 0x202E : 0x202D) + text() + QChar(0x202C) : text();
+    painter.drawText(QRectF(contentsRect()), painted, option);
 }
 
 } // namespace velmora

@@ -23,11 +23,18 @@ public:
     void setFullText(const QString &text);
     const QString &fullText() const { return m_fullText; }
 
+    // The direction the text is read in. In strict order its characters stand one after the
+    // other in that direction, whatever their script (a row of cells, a list of guesses);
+    // otherwise the text is laid out as a sentence of that direction (the answer).
+    void setReadingDirection(Qt::LayoutDirection direction, bool strictOrder);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_fullText;
+    Qt::LayoutDirection m_direction = Qt::LeftToRight;
+    bool m_strictOrder = false;
 };
 
 } // namespace velmora

@@ -13,18 +13,12 @@
 
 namespace velmora::testing {
 
-inline QString textOf(const QList<char32_t> &characters)
-{
-    return QString::fromUcs4(characters.constData(), characters.size());
-}
-
-// The word field during play: every mask cell followed by one blank.
-inline QString maskTextOf(const QList<char32_t> &cells)
+// The word field during play: every character followed by one blank, '_' for one not shown.
+inline QString maskTextOf(const GameState &s)
 {
     QString text;
-    text.reserve(cells.size() * 2);
-    for (const char32_t c : cells) {
-        text += textOf({c});
+    for (qsizetype i = 0; i < s.WordLetters.size(); ++i) {
+        text += s.MaskCells.at(i) ? s.WordLetters.at(i) : u"_";
         text += QLatin1Char(' ');
     }
     return text;
@@ -95,7 +89,7 @@ public:
                 return fail(QStringLiteral("%1 wrong guesses, yet no question was asked").arg(s.WrongGuesses));
             if (!playable())
                 return fail(QStringLiteral("the guess button went off with the game still open"));
-            if (display.text(TextField::TheWord) != maskTextOf(s.MaskCells))
+            if (display.text(TextField::TheWord) != maskTextOf(s))
                 return fail(QStringLiteral("the word field does not show the mask"));
             checkConsistency();
         } else if (m_answeredYes) {
@@ -127,7 +121,7 @@ private:
             ++wins;
             if (!allRevealed)
                 fail(QStringLiteral("won with %1 of %2 revealed").arg(s.LettersRevealed).arg(s.WordLetters.size()));
-            else if (display.text(TextField::TheWord) != maskTextOf(s.MaskCells))
+            else if (display.text(TextField::TheWord) != maskTextOf(s))
                 fail(QStringLiteral("the word field does not show the mask when won"));
         } else if (question == texts::LostPlayAgain) {
             ++losses;
@@ -152,12 +146,13 @@ private:
     void prepareClick(const QString &input)
     {
         const GameState &s = state();
-        const QString composed = input.normalized(QString::NormalizationForm_C);
-        if (composed.size() > (composed.isEmpty() || !composed.at(0).isHighSurrogate() ? 1 : 2))
+        const QString composed = characters::composed(input);
+        if (characters::CharacterList(composed).size() > 1)
             fail(QStringLiteral("the guess box holds one character"));
         m_input = input;
-        m_lowered = composed.isEmpty() ? U'\0' : QChar::toLower(composed.toUcs4().front());
-        m_recorded = !input.isEmpty() && input != QLatin1String(" ") && !m_record.contains(m_lowered);
+        m_key = characters::key(composed);
+        m_lowered = characters::lowered(composed);
+        m_recorded = !composed.isEmpty() && !characters::standsRevealed(composed) && !m_recordKeys.contains(m_key);
         m_wrongBefore = s.WrongGuesses;
         m_revealedBefore = s.LettersRevealed;
         m_usedTextBefore = display.text(TextField::LettersUsed);
@@ -174,8 +169,8 @@ private:
         const GameState &s = state();
         qint32 hits = 0;
         if (m_recorded) {
-            for (const char32_t c : s.WordLetters)
-                hits += c == m_lowered;
+            for (qsizetype i = 0; i < s.WordKeys.size(); ++i)
+                hits += s.WordKeys.at(i) == m_key;
         }
         const qint32 wrong = m_recorded && hits == 0 ? 1 : 0;
         if (s.LettersRevealed != m_revealedBefore + hits)
@@ -187,8 +182,8 @@ private:
             return fail(QStringLiteral("wrong guesses %1 -> %2").arg(m_wrongBefore).arg(s.WrongGuesses));
         if (m_recorded) {
             m_record.append(m_lowered);
-            m_usedTextBefore += textOf({m_lowered});
-            m_usedTextBefore += QLatin1Char(',');
+            m_recordKeys.append(m_key);
+            m_usedTextBefore += m_lowered + QLatin1Char(',');
         }
         if (display.text(TextField::LettersUsed) != m_usedTextBefore)
             return fail(QStringLiteral("letters used shows \"%1\", expected \"%2\"")
@@ -208,8 +203,8 @@ private:
     {
         const GameState &s = state();
         const qsizetype length = s.WordLetters.size();
-        if (textOf(s.WordLetters) != s.CurrentWord || s.MaskCells.size() != length)
-            return fail(QStringLiteral("word, letters and mask differ in length"));
+        if (s.WordLetters.text() != s.CurrentWord || s.MaskCells.size() != length || s.WordKeys.size() != length)
+            return fail(QStringLiteral("word, letters, keys and mask differ in length"));
         if (s.LettersRevealed < 0 || s.LettersRevealed > length)
             return fail(QStringLiteral("%1 revealed of %2").arg(s.LettersRevealed).arg(length));
         if (s.WrongGuesses < 0 || s.WrongGuesses > StageCount || (duringPlay && s.WrongGuesses == StageCount))
@@ -219,23 +214,14 @@ private:
                             .arg(display.text(TextField::Chances))
                             .arg(s.WrongGuesses));
 
-        // A cell shows '_' until found, a blank of a phrase from the start. A word may itself
-        // hold '_', so a cell showing '_' may be a found one.
+        // What nobody types is shown from the start; every shown cell counts as revealed.
         qint32 shown = 0;
-        qint32 underscores = 0;
         for (qsizetype i = 0; i < length; ++i) {
-            const char32_t cell = s.MaskCells.at(i);
-            const char32_t letter = s.WordLetters.at(i);
-            if (letter == U' ' && cell != U' ')
+            if (characters::standsRevealed(s.WordLetters.at(i)) && !s.MaskCells.at(i))
                 return fail(QStringLiteral("the blank at %1 is hidden").arg(i));
-            if (cell != U'_' && cell != letter)
-                return fail(QStringLiteral("cell %1 shows '%2' for '%3'").arg(i).arg(textOf({cell}), textOf({letter})));
-            if (cell != U'_')
-                ++shown;
-            else if (letter == U'_')
-                ++underscores;
+            shown += s.MaskCells.at(i) ? 1 : 0;
         }
-        if (s.LettersRevealed < shown || s.LettersRevealed > shown + underscores)
+        if (s.LettersRevealed != shown)
             return fail(QStringLiteral("%1 revealed but %2 cells shown").arg(s.LettersRevealed).arg(shown));
     }
 
@@ -247,6 +233,7 @@ private:
             return;
         ++games;
         m_record.clear();
+        m_recordKeys.clear();
         const GameState &s = state();
         if (!display.text(TextField::LettersUsed).isEmpty() || s.UsedCount != 0 || s.WrongGuesses != 0)
             return fail(how + QStringLiteral(": the last game's guesses remain"));
@@ -266,8 +253,11 @@ private:
 
         const qsizetype length = s.WordLetters.size();
         qint32 blanks = 0;
-        for (const char32_t c : s.WordLetters)
-            blanks += c == U' ';
+        bool whiteSpace = false;
+        for (qsizetype i = 0; i < length; ++i) {
+            blanks += characters::standsRevealed(s.WordLetters.at(i)) ? 1 : 0;
+            whiteSpace = whiteSpace || characters::isWhiteSpace(s.WordLetters.at(i));
+        }
         const bool random = level > LongLevel;
         // A game always leaves something to find: two characters at a random length.
         const bool lengthFits = random ? (s.LettersToFind >= 2 && s.DifficultyLevel == RandomLevel)
@@ -281,13 +271,13 @@ private:
                                   .arg(s.LettersToFind)
                                   .arg(s.LettersRevealed)
                                   .arg(s.CurrentWord.left(40)));
-        if (s.IsPhrase != (blanks > 0))
+        if (s.IsPhrase != whiteSpace)
             return fail(how + QStringLiteral(": phrase flag wrong"));
         if (m_entries && !m_entries->contains(s.CurrentWord))
             return fail(how + QStringLiteral(": \"%1\" is not in the dictionary").arg(s.CurrentWord.left(40)));
-        if (display.text(TextField::TheWord) != maskTextOf(s.MaskCells))
+        if (display.text(TextField::TheWord) != maskTextOf(s))
             return fail(how + QStringLiteral(": the word field does not show the mask"));
-        if (display.text(TextField::Label2) != (blanks ? texts::PhraseHeading : texts::WordHeading))
+        if (display.text(TextField::Label2) != (whiteSpace ? texts::PhraseHeading : texts::WordHeading))
             return fail(how + QStringLiteral(": heading ") + display.text(TextField::Label2));
         checkConsistency();
     }
@@ -307,10 +297,12 @@ private:
 
     std::function<bool()> m_answer;
     const QSet<QString> *m_entries;
-    QList<char32_t> m_record; // this game's recorded guesses, lower case, in order
+    QStringList m_record; // this game's recorded guesses, lower case, in order
+    QStringList m_recordKeys; // and what each matches by
     QStringList m_informs;
     QString m_input;
-    char32_t m_lowered = 0;
+    QString m_lowered;
+    QString m_key;
     bool m_recorded = false;
     qint32 m_revealedBefore = 0;
     qint16 m_wrongBefore = 0;

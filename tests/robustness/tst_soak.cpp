@@ -116,11 +116,11 @@ QByteArray soakDictionary(std::mt19937 &engine, int count)
     return file;
 }
 
-QString lowered(QString text)
+// The character in upper case where that is one character too ("ß" has none).
+QString upperCharacter(QStringView character)
 {
-    for (QChar &c : text)
-        c = c.toLower();
-    return text;
+    const QString upper = character.toString().toUpper();
+    return characters::CharacterList(upper).size() == 1 ? upper : character.toString();
 }
 
 } // namespace
@@ -148,10 +148,10 @@ private slots:
         QCOMPARE(d.LengthCounts(13), 0);
         for (int length = 0; length <= Dictionary::LongestShortEntry; ++length) {
             for (qint32 slot = 0; slot < d.LengthCounts(length); ++slot)
-                entries.insert(lowered(d.WordsByLength(length, slot)));
+                entries.insert(characters::lowered(d.WordsByLength(length, slot)));
         }
         for (qint32 i = 0; i < d.LongWordCount(); ++i)
-            entries.insert(lowered(d.LongWords(i)));
+            entries.insert(characters::lowered(d.LongWords(i)));
 
         static const QStringList others{"-", "'", ".", ",", "!", "?", "<", ">", "&", "_", "0", "5", "9",
                                         QStringLiteral(u"é"), QStringLiteral(u"Ü"), QStringLiteral(u"ß")};
@@ -172,13 +172,13 @@ private slots:
                 typedThisGame.clear();
             }
 
-            const QList<char32_t> &letters = game.state().WordLetters;
+            const characters::CharacterList &letters = game.state().WordLetters;
             QString input;
             const int r = below(engine, 100);
             if (r < 40 && !letters.isEmpty())
-                input = textOf({letters.at(below(engine, int(letters.size())))});
+                input = letters.at(below(engine, int(letters.size()))).toString();
             else if (r < 48 && !letters.isEmpty())
-                input = textOf({QChar::toUpper(letters.at(below(engine, int(letters.size()))))});
+                input = upperCharacter(letters.at(below(engine, int(letters.size()))));
             else if (r < 63)
                 input = QChar(u'a' + below(engine, 26));
             else if (r < 68)

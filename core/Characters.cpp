@@ -1,0 +1,517 @@
+#include "Characters.h"
+
+#include <QStringDecoder>
+
+#include <unicode/brkiter.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/uniset.h>
+#include <unicode/ustring.h>
+#include <unicode/utext.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
+
+#include <algorithm>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+namespace velmora::characters {
+namespace {
+
+// A set of code points read from ICU once, as one bit each, for the loops that look at every
+// code point of a file.
+class CodePointBits
+{
+public:
+    explicit CodePointBits(const icu::UnicodeSet &set)
+        : m_bits(0x110000 / 64)
+    {
+        for (int32_t r = 0; r < set.getRangeCount(); ++r) {
+            for (UChar32 c = set.getRangeStart(r); c <= set.getRangeEnd(r); ++c)
+                m_bits[std::size_t(c) / 64] |= quint64(1) << (c % 64);
+        }
+    }
+
+    bool contains(char32_t c) const { return c < 0x110000 && (m_bits[c / 64] >> (c % 64)) & 1; }
+
+private:
+    std::vector<quint64> m_bits;
+};
+
+icu::UnicodeSet setOf(const char16_t *pattern)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeSet set(icu::UnicodeString(pattern), status);
+    return U_SUCCESS(status) ? set : icu::UnicodeSet();
+}
+
+const icu::Normalizer2 *nfkd()
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *n = icu::Normalizer2::getNFKDInstance(status);
+    return U_SUCCESS(status) ? n : nullptr;
+}
+
+const icu::Normalizer2 *nfc()
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *n = icu::Normalizer2::getNFCInstance(status);
+    return U_SUCCESS(status) ? n : nullptr;
+}
+
+// Non-starters (code points of a combining class other than 0) at the start and at the end of
+// a code point's compatibility decomposition, and whether it is made of nothing else.
+struct NonStarters
+{
+    int leading = 0;
+    int trailing = 0;
+    bool all = false;
+};
+
+NonStarters nonStartersOf(char32_t c)
+{
+    icu::UnicodeString decomposition;
+    if (!nfkd() || !nfkd()->getDecomposition(UChar32(c), decomposition))
+        decomposition.setTo(UChar32(c));
+    std::vector<bool> nonStarter;
+    for (int32_t i = 0; i < decomposition.length(); i += U16_LENGTH(decomposition.char32At(i)))
+        nonStarter.push_back(u_getCombiningClass(decomposition.char32At(i)) != 0);
+    NonStarters n;
+    n.leading = int(std::find(nonStarter.begin(), nonStarter.end(), false) - nonStarter.begin());
+    n.trailing = int(std::find(nonStarter.rbegin(), nonStarter.rend(), false) - nonStarter.rbegin());
+    n.all = n.leading == int(nonStarter.size());
+    return n;
+}
+
+// The non-starters of every code point's decomposition, read from ICU once: one byte for each
+// code point of the BMP, a sorted list for the rest.
+class NonStarterTable
+{
+public:
+    NonStarterTable()
+        : m_basic(0x10000, 0)
+    {
+        const icu::UnicodeSet candidates = setOf(u"[\\P{ccc=0}\\p{NFKD_QC=N}]");
+        for (int32_t r = 0; r < candidates.getRangeCount(); ++r) {
+            for (UChar32 c = candidates.getRangeStart(r); c <= candidates.getRangeEnd(r); ++c) {
+                const NonStarters n = nonStartersOf(char32_t(c));
+                if (n.leading == 0 && n.trailing == 0)
+                    continue;
+                if (c < 0x10000 && n.leading < 8 && n.trailing < 15)
+                    m_basic[std::size_t(c)] = quint8((n.all ? 0x80 : 0) | n.leading << 4 | n.trailing);
+                else
+                    m_others.push_back({char32_t(c), n});
+                if (c < 0x10000 && m_basic[std::size_t(c)] == 0)
+                    m_basic[std::size_t(c)] = Elsewhere;
+            }
+        }
+    }
+
+    NonStarters of(char32_t c) const
+    {
+        if (c < 0x10000 && m_basic[c] != Elsewhere) {
+            const int packed = m_basic[c];
+            return NonStarters{(packed >> 4) & 7, packed & 15, (packed & 0x80) != 0};
+        }
+        const auto found = std::lower_bound(m_others.begin(), m_others.end(), c,
+                                            [](const auto &entry, char32_t key) { return entry.first < key; });
+        return found != m_others.end() && found->first == c ? found->second : NonStarters{};
+    }
+
+private:
+    static constexpr quint8 Elsewhere = 0xFF; // too many to pack: in the list
+
+    std::vector<quint8> m_basic; // packed: 0x80 if all non-starters, leading << 4, trailing
+    std::vector<std::pair<char32_t, NonStarters>> m_others;
+};
+
+template <typename Unit>
+Q_ALWAYS_INLINE char32_t nextCodePoint(const Unit *text, qsizetype &i, qsizetype size)
+{
+    UChar32 c;
+    if constexpr (sizeof(Unit) == 1)
+        U8_NEXT(text, i, size, c);
+    else
+        U16_NEXT(text, i, size, c);
+    return c < 0 ? U'\uFFFD' : char32_t(c);
+}
+
+// ICU's character boundaries, one iterator for the thread; null if ICU has no data for them.
+icu::BreakIterator *characterBreaks()
+{
+    thread_local const std::unique_ptr<icu::BreakIterator> iterator([] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::BreakIterator> created(icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+        return U_SUCCESS(status) ? created.release() : nullptr;
+    }());
+    return iterator.get();
+}
+
+// Visits the characters of text[start, end), a stretch between two certain boundaries, with
+// ICU's break iterator. Offsets are in the text's own units.
+template <typename Unit, typename Visit>
+bool visitThroughIcu(const Unit *text, qsizetype start, qsizetype end, Visit &visit)
+{
+    icu::BreakIterator *breaks = characterBreaks();
+    QString converted;
+    const char16_t *units = nullptr;
+    qsizetype length = 0;
+    if constexpr (sizeof(Unit) == 1) {
+        converted = QString::fromUtf8(reinterpret_cast<const char *>(text + start), end - start);
+        units = QStringView(converted).utf16();
+        length = converted.size();
+    } else {
+        units = text + start;
+        length = end - start;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    UText ut = UTEXT_INITIALIZER;
+    utext_openUChars(&ut, units, length, &status);
+    if (breaks)
+        breaks->setText(&ut, status);
+    if (!breaks || U_FAILURE(status)) { // every code point on its own
+        utext_close(&ut);
+        for (qsizetype i = start; i < end;) {
+            const qsizetype from = i;
+            nextCodePoint(text, i, end);
+            if (!visit(from, i))
+                return false;
+        }
+        return true;
+    }
+
+    bool going = true;
+    qsizetype from = start;
+    qsizetype native = start; // the native offset of UTF-16 offset `converted`
+    qsizetype utf16 = 0;
+    for (int32_t boundary = breaks->next(); going && boundary != icu::BreakIterator::DONE; boundary = breaks->next()) {
+        if constexpr (sizeof(Unit) == 1) {
+            while (utf16 < boundary && native < end)
+                utf16 += U16_LENGTH(nextCodePoint(text, native, end));
+        } else {
+            native = start + boundary;
+        }
+        going = visit(from, native);
+        from = native;
+    }
+    utext_close(&ut);
+    return going;
+}
+
+// A stretch of code points between two certain boundaries, as forEachCharacter finds them.
+struct Piece
+{
+    qsizetype start = 0;
+    qsizetype codePoints = 0;
+    char32_t first = 0;
+    bool restAttached = true; // every code point after the first is a mark or a joiner
+};
+
+// Calls visit(start, end) for every character of text, in order, with offsets in the text's own
+// units (bytes of UTF-8, or UTF-16 units), until it returns false. Between two code points that
+// stand alone a character always ends, so ICU's break iterator is needed only for what lies
+// between such places, and not even there when it is one code point, or one followed by marks
+// and joiners alone (which join whatever precedes them but a control character).
+template <typename Unit, typename Visit>
+void forEachCharacter(const Unit *text, qsizetype size, Visit &&visit)
+{
+    static const CodePointBits alone(setOf(u"[\\p{GCB=Other}\\p{GCB=Control}\\p{GCB=LV}\\p{GCB=LVT}]"));
+    static const CodePointBits attaching(setOf(u"[\\p{GCB=Extend}\\p{GCB=SpacingMark}\\p{GCB=ZWJ}]"));
+    const auto startsAlone = [](char32_t c) {
+        const int kind = u_getIntPropertyValue(UChar32(c), UCHAR_GRAPHEME_CLUSTER_BREAK);
+        return kind == U_GCB_CONTROL || kind == U_GCB_CR || kind == U_GCB_LF;
+    };
+    const auto visitPiece = [&](const Piece &piece, qsizetype end) {
+        const bool oneCharacter = piece.codePoints == 1 || (piece.restAttached && !startsAlone(piece.first));
+        return oneCharacter ? visit(piece.start, end) : visitThroughIcu(text, piece.start, end, visit);
+    };
+
+    Piece piece;
+    bool previousAlone = false;
+    for (qsizetype i = 0; i < size;) {
+        const qsizetype at = i;
+        const char32_t c = nextCodePoint(text, i, size);
+        const bool isAlone = alone.contains(c);
+        if (isAlone && previousAlone) {
+            if (!visitPiece(piece, at))
+                return;
+            piece = Piece{at};
+        }
+        if (piece.codePoints++ == 0)
+            piece.first = c;
+        else
+            piece.restAttached = piece.restAttached && attaching.contains(c);
+        previousAlone = isAlone;
+    }
+    if (piece.codePoints > 0)
+        visitPiece(piece, size);
+}
+
+bool isWhiteSpaceOrControl(char32_t c)
+{
+    return u_isUWhiteSpace(UChar32(c)) || u_charType(UChar32(c)) == U_CONTROL_CHAR;
+}
+
+template <typename Unit>
+bool revealed(const Unit *text, qsizetype size)
+{
+    if (const auto first = std::make_unsigned_t<Unit>(text[0]); size == 1 && first < 0x80) // ASCII
+        return first <= 0x20 || first == 0x7F; // a blank or a control
+
+    qsizetype i = 0;
+    if (size == 0 || isWhiteSpaceOrControl(nextCodePoint(text, i, size)))
+        return true;
+    for (i = 0; i < size;) {
+        const UChar32 c = UChar32(nextCodePoint(text, i, size));
+        if (u_charType(c) != U_FORMAT_CHAR && !u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
+            return false;
+    }
+    return true;
+}
+
+// Where a combining grapheme joiner (U+034F) goes to make text stream-safe: before any code
+// point that would make more than 30 non-starters follow one another.
+template <typename Unit>
+QList<qsizetype> joinerPlaces(const Unit *text, qsizetype size)
+{
+    constexpr int MostNonStarters = 30;
+    static const NonStarterTable table;
+    QList<qsizetype> places;
+    int run = 0;
+    for (qsizetype i = 0; i < size;) {
+        const qsizetype at = i;
+        const NonStarters n = table.of(nextCodePoint(text, i, size));
+        if (n.leading > 0 && run + n.leading > MostNonStarters) {
+            places.append(at);
+            run = 0;
+        }
+        run = n.all ? run + n.leading : n.trailing;
+    }
+    return places;
+}
+
+template <typename Text, typename Joiner>
+Text withJoiners(const Text &text, const QList<qsizetype> &places, Joiner joiner)
+{
+    if (places.isEmpty())
+        return text;
+    Text joined;
+    qsizetype copied = 0;
+    for (const qsizetype at : places) {
+        joined += text.sliced(copied, at - copied);
+        joined += joiner;
+        copied = at;
+    }
+    joined += text.sliced(copied);
+    return joined;
+}
+
+QString streamSafe(const QString &text)
+{
+    return withJoiners(text, joinerPlaces(QStringView(text).utf16(), text.size()), QChar(0x034F));
+}
+
+QByteArray streamSafe(const QByteArray &utf8)
+{
+    return withJoiners(utf8, joinerPlaces(utf8.constData(), utf8.size()), "\xcd\x8f");
+}
+
+QString fromUnicodeString(const icu::UnicodeString &s)
+{
+    return QStringView(s.getBuffer(), s.length()).toString();
+}
+
+// The text as ICU's string, without a copy; it must outlive the alias.
+icu::UnicodeString unicodeAlias(const QString &text)
+{
+    return icu::UnicodeString(false, QStringView(text).utf16(), int32_t(text.size()));
+}
+
+// The text composed (NFC), stream-safe first so that composing stays linear in its length.
+icu::UnicodeString normalizedSafely(const icu::Normalizer2 &normalizer, const QString &text)
+{
+    const QString safe = streamSafe(text);
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString normal = normalizer.normalize(unicodeAlias(safe), status);
+    return U_SUCCESS(status) ? normal : icu::UnicodeString(unicodeAlias(safe), 0);
+}
+
+// UTF-8 decoded whole: U+FEFF at its start is a character here, not a byte-order mark.
+QString fromUtf8(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(utf8);
+}
+
+constexpr bool isDelimiter(char c)
+{
+    return c == '\n' || c == '\r' || c == ',';
+}
+
+// Text is composed a stretch at a time, so that no more than a stretch is held twice. A stretch
+// ends just past the first delimiter at least StretchBytes on: composition never reaches across
+// a delimiter.
+constexpr qsizetype StretchBytes = 16 * 1024;
+
+qsizetype stretchEnd(QByteArrayView text, qsizetype from)
+{
+    if (text.size() - from <= StretchBytes)
+        return text.size();
+    const auto end = std::find_if(text.begin() + from + StretchBytes, text.end(), isDelimiter);
+    return end == text.end() ? text.size() : end - text.begin() + 1;
+}
+
+// Code points below U+0300 (UTF-8 lead bytes below 0xCC) neither combine nor decompose, and
+// each is a character of its own.
+bool belowCombiningMarks(QByteArrayView utf8)
+{
+    return std::none_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xCC; });
+}
+
+} // namespace
+
+CharacterList::CharacterList(const QString &text)
+    : m_text(text)
+{
+    m_ends.reserve(text.size()); // one character a unit, as most text has
+    forEachCharacter(QStringView(text).utf16(), text.size(), [this](qsizetype, qsizetype end) {
+        m_ends.append(qint32(end));
+        return true;
+    });
+}
+
+CharacterList CharacterList::keys() const
+{
+    CharacterList keys;
+    bool same = true; // while every key so far is its own character, nothing is copied
+    for (qsizetype i = 0; i < size(); ++i) {
+        const QStringView character = at(i);
+        const bool lowerAscii = character.size() == 1 && character.front().unicode() < 0x80
+            && !(character.front() >= u'A' && character.front() <= u'Z');
+        if (same && lowerAscii) // its own key, found without making one
+            continue;
+        const QString k = key(character);
+        if (same && k == character)
+            continue;
+        if (same) {
+            keys.m_text = m_text.first(i == 0 ? 0 : m_ends.at(i - 1));
+            keys.m_ends = m_ends.first(i);
+            same = false;
+        }
+        keys.m_text += k;
+        keys.m_ends.append(qint32(keys.m_text.size()));
+    }
+    return same ? *this : keys;
+}
+
+QString composed(const QString &text)
+{
+    const icu::Normalizer2 *normalizer = nfc();
+    return normalizer ? fromUnicodeString(normalizedSafely(*normalizer, text)) : text;
+}
+
+QByteArray composedUtf8(QByteArray text)
+{
+    const icu::Normalizer2 *normalizer = nfc();
+    if (!normalizer)
+        return text;
+    QByteArray result; // null while the text needs no change
+    for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
+        end = stretchEnd(text, from);
+        const QByteArrayView stretch = QByteArrayView(text).sliced(from, end - from);
+        QByteArray changed;
+        if (!belowCombiningMarks(stretch)) {
+            // Never ask ICU about text that is not stream-safe: even its check can take time
+            // that grows with the square of a run of marks.
+            const QByteArray safe = streamSafe(stretch.toByteArray());
+            UErrorCode status = U_ZERO_ERROR;
+            if (!normalizer->isNormalizedUTF8(icu::StringPiece(safe.constData(), int32_t(safe.size())), status)) {
+                const QString decoded = fromUtf8(safe);
+                status = U_ZERO_ERROR;
+                const icu::UnicodeString normal = normalizer->normalize(unicodeAlias(decoded), status);
+                changed = U_SUCCESS(status) ? QStringView(normal.getBuffer(), normal.length()).toUtf8() : safe;
+            } else if (safe.size() != stretch.size()) {
+                changed = safe;
+            }
+        }
+        if (result.isNull() && changed.isNull())
+            continue;
+        if (result.isNull()) {
+            result = text.first(from);
+            result.reserve(text.size());
+        }
+        result += changed.isNull() ? stretch : QByteArrayView(changed);
+    }
+    return result.isNull() ? text : result;
+}
+
+qsizetype countCharacters(QByteArrayView utf8)
+{
+    if (belowCombiningMarks(utf8)) // one character a code point: bytes but those continuing one
+        return std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    qsizetype n = 0;
+    forEachCharacter(utf8.data(), utf8.size(), [&n](qsizetype, qsizetype) {
+        ++n;
+        return true;
+    });
+    return n;
+}
+
+qint32 lettersToFind(QByteArrayView utf8, qint32 enough)
+{
+    qint32 found = 0;
+    const char *text = utf8.data();
+    forEachCharacter(text, utf8.size(), [&](qsizetype start, qsizetype end) {
+        found += revealed(text + start, end - start) ? 0 : 1;
+        return found < enough;
+    });
+    return found;
+}
+
+QString lowered(const QString &text)
+{
+    QString source = text;
+    source.replace(QChar(0x0130), QLatin1Char('I'));
+    QString lower(source.size(), Qt::Uninitialized);
+    for (;;) {
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length = u_strToLower(reinterpret_cast<UChar *>(lower.data()), int32_t(lower.size()),
+                                            QStringView(source).utf16(), int32_t(source.size()), "", &status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            lower.resize(length);
+            continue;
+        }
+        if (U_FAILURE(status))
+            return source.toLower();
+        lower.resize(length);
+        return lower;
+    }
+}
+
+QString key(QStringView character)
+{
+    if (character.size() == 1 && character.front().unicode() < 0x80)
+        return character.toString().toLower();
+    QString k;
+    k.reserve(character.size());
+    for (qsizetype i = 0; i < character.size();) {
+        const UChar32 c = UChar32(nextCodePoint(character.utf16(), i, character.size()));
+        if (!u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
+            k += QChar::fromUcs4(char32_t(u_foldCase(u_tolower(c), U_FOLD_CASE_DEFAULT)));
+    }
+    return k;
+}
+
+bool standsRevealed(QStringView character)
+{
+    return revealed(character.utf16(), character.size());
+}
+
+bool isWhiteSpace(QStringView character)
+{
+    qsizetype i = 0;
+    return !character.isEmpty() && u_isUWhiteSpace(UChar32(nextCodePoint(character.utf16(), i, character.size())));
+}
+
+} // namespace velmora::characters

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// Characters as a reader sees them, in every script. A character of the game is an extended
+// grapheme cluster of the text composed to NFC: "é" typed as e + U+0301, "❤️", "🇫🇷", "👍🏽" and a
+// Devanagari letter with its vowel sign are each one character. Every Unicode rule the game
+// follows (composition, boundaries, case) is applied here, through ICU, and nowhere else.
+namespace velmora::characters {
+
+// A text and where each of its characters ends.
+class CharacterList
+{
+public:
+    CharacterList() = default;
+    explicit CharacterList(const QString &text);
+
+    qsizetype size() const { return m_ends.size(); }
+    bool isEmpty() const { return m_ends.isEmpty(); }
+    QStringView at(qsizetype i) const
+    {
+        const qsizetype start = i == 0 ? 0 : m_ends.at(i - 1);
+        return QStringView(m_text).sliced(start, m_ends.at(i) - start);
+    }
+    const QString &text() const { return m_text; }
+
+    // What each character matches a guess by (see key()); the list itself when every key is
+    // its own character, as in most words.
+    CharacterList keys() const;
+
+private:
+    QString m_text;
+    QList<qint32> m_ends;
+};
+
+// Valid UTF-8 in Stream-Safe Text Format and composed (NFC). A combining grapheme joiner
+// follows every 30 combining marks in a row, so that no run of marks makes composing slow;
+// real text never has such runs. Text that needs no change comes back as it is.
+QByteArray composedUtf8(QByteArray utf8);
+QString composed(const QString &text);
+
+// The characters of a field of valid, composed UTF-8 (no line end inside).
+qsizetype countCharacters(QByteArrayView utf8);
+
+// The characters of composed UTF-8 that are to be found, up to `enough`: every character but
+// those standing revealed.
+qint32 lettersToFind(QByteArrayView utf8, qint32 enough);
+
+// How the game shows text: lower case by Unicode's rules (a capital sigma ending a word
+// becomes ς), with "İ" as "i", its simple lower case, so that no character gains a dot.
+QString lowered(const QString &text);
+
+// What a guess and a character are compared by: each code point lower-cased, then case-folded
+// (simple mappings), with default-ignorable code points left out. So "i" finds "İ", "σ" finds
+// "ς" and "Σ", "❤" finds "❤️", and a letter followed by a zero-width non-joiner is found by the
+// letter alone.
+QString key(QStringView character);
+
+// A character nobody is asked to type: white space (a blank, a tab, a no-break or an
+// ideographic space), a control character, or one made of format and default-ignorable code
+// points alone. It is shown from the start, like the blank between the words of a phrase.
+bool standsRevealed(QStringView character);
+bool isWhiteSpace(QStringView character);
+
+} // namespace velmora::characters
