@@ -1,16 +1,20 @@
 // Feeds arbitrary bytes to the dictionary reader as the contents of a dictionary file, checks
-// the tables it builds against a plain reading of the same text (every entry in the class of
-// its length in characters), and, for small inputs, plays a game on them with the guesses,
-// draws and answers taken from the input too.
+// the tables it builds against a plain reading of the same text (composed whole, and every
+// entry in the class of its length in characters as ICU's break iterator counts them over the
+// whole entry), and, for small inputs, plays a game on them with the guesses, draws and
+// answers taken from the input too.
 //
 // The reader converts its text a stretch at a time, so inputs are also read placed across the
 // 64 KiB mark behind one long filler entry, both from memory and from a file.
 
 #include "CheckedGame.h"
+#include "Characters.h"
 #include "Dictionary.h"
 #include "Game.h"
 
 #include <QStringDecoder>
+
+#include <unicode/brkiter.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -36,7 +40,7 @@ void require(bool ok, const char *what)
         fault(QString::fromLatin1(what));
 }
 
-// The text as the reader must see it, composed (NFC): UTF-16 after its byte-order mark; else,
+// The text as the reader must see it, composed whole: UTF-16 after its byte-order mark; else,
 // with a UTF-8 byte-order mark dropped, UTF-8 when valid and one character per byte otherwise.
 // For the last, `approximate` is set: bytes 0x80..0x9F stand for Windows-1252 characters this
 // reading does not name.
@@ -48,13 +52,13 @@ QString decodedText(QByteArrayView bytes, bool &approximate)
         // Through UTF-8, which has no room for a surrogate without its pair: it becomes '?'.
         const QString decoded = utf16.decode(bytes);
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        return QString(utf8.decode(decoded.toUtf8())).normalized(QString::NormalizationForm_C);
+        return velmora::characters::composed(utf8.decode(decoded.toUtf8()));
     }
     if (bytes.startsWith("\xef\xbb\xbf"))
         bytes = bytes.sliced(3);
     if (bytes.isValidUtf8()) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom); // a second mark is a character
-        return QString(utf8.decode(bytes)).normalized(QString::NormalizationForm_C);
+        return velmora::characters::composed(utf8.decode(bytes));
     }
     approximate = true;
     return QString::fromLatin1(bytes);
@@ -96,9 +100,20 @@ bool sameEntry(const QString &got, const QString &expected, bool approximate)
     return true;
 }
 
+// Characters as ICU's break iterator finds them over the whole text, without the reader's
+// shortcuts.
 qsizetype characterCount(const QString &text)
 {
-    return text.toUcs4().size();
+    static const std::unique_ptr<icu::BreakIterator> breaks([] {
+        UErrorCode status = U_ZERO_ERROR;
+        return icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status);
+    }());
+    const icu::UnicodeString alias(false, QStringView(text).utf16(), int32_t(text.size()));
+    breaks->setText(alias);
+    qsizetype n = 0;
+    for (int32_t b = breaks->next(); b != icu::BreakIterator::DONE; b = breaks->next())
+        ++n;
+    return n;
 }
 
 void checkTables(const Dictionary &d, QByteArrayView bytes)

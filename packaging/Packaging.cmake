@@ -133,6 +133,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 #    TUIO plugins. Were the game ever built on a Qt whose packaging moves xcb out of
 #    libqt6gui6, that plugin's package would have to be added here.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Fonts for every script a dictionary may hold: without them Chinese, Japanese, Hindi, Thai and
+# emoji entries show as empty boxes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji")
 
 # Source archive (cpack --config CPackSourceConfig.cmake): the tree without VCS data or
 # build folders.

@@ -87,6 +87,18 @@ private slots:
             << QByteArray("cafe\xcc\x81s\nx") << QStringList{"1:x", u"5:cafés"_qs};
         QTest::newRow("composed in UTF-16 too") << QByteArray("\xfe\xff\0e\x03\x01", 6) << QStringList{u"1:é"_qs};
         QTest::newRow("a mark that composes with nothing stays") << QByteArray("\xcc\x81x") << QStringList{u"2:\u0301x"_qs};
+        QTest::newRow("a heart with its selector, a flag, a skin tone: one character each")
+            << QByteArray("\xe2\x9d\xa4\xef\xb8\x8f\xf0\x9f\x87\xab\xf0\x9f\x87\xb7\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd" "a")
+            << QStringList{u"4:❤️🇫🇷👍🏽a"_qs};
+        QTest::newRow("Thai letters with their marks") << u"ที่นี่"_qs.toUtf8() << QStringList{u"2:ที่นี่"_qs};
+        QTest::newRow("an ideographic space is a character") << u"東京\u3000タワー"_qs.toUtf8() << QStringList{u"6:東京\u3000タワー"_qs};
+        QTest::newRow("a historic-script pair is composed") << u"\U00011099\U000110BAe\u0301"_qs.toUtf8()
+                                                           << QStringList{u"2:\U0001109Aé"_qs};
+        QTest::newRow("Hangul jamo compose to a syllable") << u"\u1100\u1161\u11A8"_qs.toUtf8() << QStringList{u"1:각"_qs};
+        QTest::newRow("marks are put in order") << u"a\u0301\u0323"_qs.toUtf8() << QStringList{u"1:\u1EA1\u0301"_qs};
+        QTest::newRow("a joiner after 30 marks in a row")
+            << (u"a"_qs + QString(31, QChar(0x0301))).toUtf8()
+            << QStringList{u"1:á"_qs + QString(29, QChar(0x0301)) + QChar(0x034F) + QChar(0x0301)};
 
         // The text is converted 16 KiB at a time: fields and characters across those seams.
         const QByteArray filler(70000, 'a');

@@ -213,6 +213,24 @@ private slots:
         QTest::newRow("a decomposed accent is one character")
             << QByteArray("Cafe\xcc\x81s\n") << 5 << QList<double>{0.0} << u"_ _ _ _ _ "_qs << word
             << "Word Length: 5 letters" << 0 << u"cafés"_qs << QStringList{};
+        QTest::newRow("emoji of several code points") << u"❤️🇫🇷👍🏽a"_qs.toUtf8() << 4 << QList<double>{0.0}
+                                                     << "_ _ _ _ " << word << "Word Length: 4 letters" << 0
+                                                     << u"❤️🇫🇷👍🏽a"_qs << QStringList{};
+        QTest::newRow("an ideographic space is shown from the start")
+            << u"東京\u3000タワー"_qs.toUtf8() << 6 << QList<double>{0.0} << u"_ _ \u3000 _ _ _ "_qs << phrase
+            << "Word Length: 5 letters" << 1 << u"東京\u3000タワー"_qs << QStringList{};
+        QTest::newRow("a tab, a no-break space and a control too")
+            << u"a\tb\u00a0c\u0001d"_qs.toUtf8() << 7 << QList<double>{0.0} << u"_ \t _ \u00a0 _ \u0001 _ "_qs << phrase
+            << "Word Length: 4 letters" << 3 << u"a\tb\u00a0c\u0001d"_qs << QStringList{};
+        QTest::newRow("a byte-order mark inside is a character, shown") << QByteArray("\xef\xbb\xbf\xef\xbb\xbf" "ab")
+                                                                        << 3 << QList<double>{0.0} << u"\uFEFF _ _ "_qs
+                                                                        << word << "Word Length: 2 letters" << 1
+                                                                        << u"\uFEFFab"_qs << QStringList{};
+        QTest::newRow("capital I with a dot is i") << u"İzmir"_qs.toUtf8() << 5 << QList<double>{0.0} << "_ _ _ _ _ "
+                                                   << word << "Word Length: 5 letters" << 0 << "izmir" << QStringList{};
+        QTest::newRow("a capital sigma ending a word is ς") << u"ΣΟΦΟΣ"_qs.toUtf8() << 5 << QList<double>{0.0}
+                                                            << "_ _ _ _ _ " << word << "Word Length: 5 letters" << 0
+                                                            << u"σοφος"_qs << QStringList{};
         QTest::newRow("capitals outside the BMP are lowered")
             << QByteArray("\xf0\x90\x90\x80" "B\n") << 2 << QList<double>{0.0} << u"_ _ "_qs << word
             << "Word Length: 2 letters" << 0 << u"\U00010428b"_qs << QStringList{};
@@ -222,6 +240,9 @@ private slots:
         QTest::newRow("random length: rejects fewer than two to find, keeps only the accepted blanks")
             << QByteArray("a \nab cd\n") << 17 << QList<double>{0.0, 0.0, 0.2, 0.0} << "_ _   _ _ " << phrase
             << "Word Length: 4 letters" << 1 << "ab cd" << QStringList{};
+        QTest::newRow("random length: an ideographic space is a blank too")
+            << u"a\u3000\nab\u3000cd\n"_qs.toUtf8() << 17 << QList<double>{0.0, 0.0, 0.2, 0.0} << u"_ _ \u3000 _ _ "_qs
+            << phrase << "Word Length: 4 letters" << 1 << u"ab\u3000cd"_qs << QStringList{};
         QTest::newRow("random length: an empty class is retried silently")
             << QByteArray("abc\n") << 17 << QList<double>{0.5, 0.0, 0.07, 0.0} << "_ _ _ " << word
             << "Word Length: 3 letters" << 0 << "abc" << QStringList{};
@@ -290,6 +311,7 @@ private slots:
     void guesses_data()
     {
         QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("level");
         QTest::addColumn<QStringList>("guesses");
         QTest::addColumn<QString>("mask");
         QTest::addColumn<QString>("used");
@@ -297,20 +319,29 @@ private slots:
         QTest::addColumn<int>("revealed");
         QTest::addColumn<bool>("warned");
 
-        QTest::newRow("hit reveals every position") << "banana" << QStringList{"a"} << "_ a _ a _ a " << "a," << 0 << 3 << false;
-        QTest::newRow("upper case matches lower") << "banana" << QStringList{"N"} << "_ _ n _ n _ " << "n," << 0 << 2 << false;
-        QTest::newRow("miss costs a chance") << "banana" << QStringList{"x"} << "_ _ _ _ _ _ " << "x," << 1 << 0 << false;
-        QTest::newRow("repeat of a hit changes nothing") << "banana" << QStringList{"a", "a", "A"} << "_ a _ a _ a " << "a," << 0 << 3 << false;
-        QTest::newRow("repeat of a miss changes nothing") << "banana" << QStringList{"x", "x"} << "_ _ _ _ _ _ " << "x," << 1 << 0 << false;
-        QTest::newRow("empty input warns") << "banana" << QStringList{""} << "_ _ _ _ _ _ " << "" << 0 << 0 << true;
-        QTest::newRow("a blank warns") << "ab cd" << QStringList{" "} << "_ _   _ _ " << "" << 0 << 1 << true;
-        QTest::newRow("digit and punctuation are guesses") << "r2-d2" << QStringList{"2", "-", "!"} << "_ 2 - _ 2 " << "2,-,!," << 1 << 3 << false;
-        QTest::newRow("rich text is just characters") << "<b>" << QStringList{"<", "&"} << "< _ _ " << "<,&," << 1 << 1 << false;
+        QTest::newRow("hit reveals every position") << "banana" << 6 << QStringList{"a"} << "_ a _ a _ a " << "a," << 0 << 3 << false;
+        QTest::newRow("upper case matches lower") << "banana" << 6 << QStringList{"N"} << "_ _ n _ n _ " << "n," << 0 << 2 << false;
+        QTest::newRow("miss costs a chance") << "banana" << 6 << QStringList{"x"} << "_ _ _ _ _ _ " << "x," << 1 << 0 << false;
+        QTest::newRow("repeat of a hit changes nothing") << "banana" << 6 << QStringList{"a", "a", "A"} << "_ a _ a _ a " << "a," << 0 << 3 << false;
+        QTest::newRow("repeat of a miss changes nothing") << "banana" << 6 << QStringList{"x", "x"} << "_ _ _ _ _ _ " << "x," << 1 << 0 << false;
+        QTest::newRow("empty input warns") << "banana" << 6 << QStringList{""} << "_ _ _ _ _ _ " << "" << 0 << 0 << true;
+        QTest::newRow("a blank warns") << "ab cd" << 5 << QStringList{" "} << "_ _   _ _ " << "" << 0 << 1 << true;
+        QTest::newRow("digit and punctuation are guesses") << "r2-d2" << 5 << QStringList{"2", "-", "!"} << "_ 2 - _ 2 " << "2,-,!," << 1 << 3 << false;
+        QTest::newRow("σ finds every sigma, the final one as ς") << u"ΣΟΦΟΣ"_qs << 5 << QStringList{u"σ"_qs} << u"σ _ _ _ ς "_qs << u"σ,"_qs << 0 << 2 << false;
+        QTest::newRow("ς finds σ too, and then σ is a repeat") << u"ΟΔΟΣ"_qs << 4 << QStringList{u"ς"_qs, u"σ"_qs, u"Σ"_qs} << u"_ _ _ ς "_qs << u"ς,"_qs << 0 << 1 << false;
+        QTest::newRow("i finds İ") << u"İzmir"_qs << 5 << QStringList{"i"} << "i _ _ i _ " << "i," << 0 << 2 << false;
+        QTest::newRow("İ typed is i") << u"İzmir"_qs << 5 << QStringList{u"İ"_qs} << "i _ _ i _ " << "i," << 0 << 2 << false;
+        QTest::newRow("a heart finds one with its selector") << u"❤️ab"_qs << 3 << QStringList{u"❤"_qs} << u"❤️ _ _ "_qs << u"❤,"_qs << 0 << 1 << false;
+        QTest::newRow("a letter finds itself before a non-joiner") << u"ب\u200Cا"_qs << 2 << QStringList{u"ب"_qs} << u"ب\u200C _ "_qs << u"ب,"_qs << 0 << 1 << false;
+        QTest::newRow("a skin tone is part of the thumb") << u"👍🏽ab"_qs << 3 << QStringList{u"👍"_qs, u"👍🏽"_qs} << u"👍🏽 _ _ "_qs << u"👍,👍🏽,"_qs << 1 << 1 << false;
+        QTest::newRow("white space of any kind is no guess") << "ab" << 2 << QStringList{"\t", u"\u00a0"_qs, u"\u3000"_qs} << "_ _ " << "" << 0 << 0 << true;
+        QTest::newRow("rich text is just characters") << "<b>" << 3 << QStringList{"<", "&"} << "< _ _ " << "<,&," << 1 << 1 << false;
     }
 
     void guesses()
     {
         QFETCH(QString, entry);
+        QFETCH(int, level);
         QFETCH(QStringList, guesses);
         QFETCH(QString, mask);
         QFETCH(QString, used);
@@ -319,7 +350,7 @@ private slots:
         QFETCH(bool, warned);
 
         GameRig rig;
-        startGame(rig, entry.toUtf8(), qint16(entry.size()));
+        startGame(rig, entry.toUtf8(), qint16(level));
         for (const QString &g : guesses)
             rig.guess(g);
 
@@ -424,6 +455,8 @@ private slots:
         QTest::newRow("an emoji") << QByteArray("a\xf0\x9f\x98\x80" "bcd") << 5 << QStringList{u"😀"_qs}
                                   << QStringList{"New word, 5 letters: blank, blank, blank, blank, blank.",
                                                  u"😀 is in the word: blank, 😀, blank, blank, blank."_qs};
+        QTest::newRow("a gap shown from the start is a space") << u"東京\u3000タワー"_qs.toUtf8() << 6 << QStringList{}
+            << QStringList{"New phrase, 5 letters: blank, blank, space, blank, blank, blank."};
         QTest::newRow("a long entry is cut after 100 cells")
             << QByteArray("x").repeated(150) << 16 << QStringList{}
             << QStringList{"New word, 150 letters: " + QStringList(100, "blank").join(", ") + ", and 50 more."};

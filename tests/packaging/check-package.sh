@@ -49,9 +49,12 @@ note "Depends: $depends"
 # Library dependencies come from dpkg-shlibdeps: without them the package would install
 # on a system that cannot run it.
 depend_names=$(sed 's/([^)]*)//g; s/[|,]/\n/g' <<<"$depends" | tr -d ' ')
-for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2; do
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libicu72 fonts-liberation2; do
   grep -qxF -- "$needed" <<<"$depend_names" || fail "Depends lacks $needed: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[ "$recommends" = "fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji" ] \
+  || fail "Recommends is not the fonts for every script: $recommends"
 
 # Everything goes under /usr, and the program is not on PATH by itself. The launcher is
 # where Debian keeps games, and nothing is in /usr/bin.

@@ -57,6 +57,8 @@ private slots:
     void optionClickArea();
     void everyLanguageWins_data();
     void everyLanguageWins();
+    void rightToLeftEntries_data();
+    void rightToLeftEntries();
 
 private:
     QTemporaryDir m_folder;
@@ -528,6 +530,11 @@ void tst_ui::letterTakesOneCharacter_data()
     QTest::newRow("an emoji is one character") << "" << false << u"😀"_qs << u"😀"_qs;
     QTest::newRow("an emoji after one") << "x" << true << u"😀"_qs << "x";
     QTest::newRow("a decomposed accent is one character") << "" << true << u"e\u0301"_qs << u"é"_qs;
+    QTest::newRow("a heart and its selector, typed") << "" << false << u"❤️"_qs << u"❤️"_qs;
+    QTest::newRow("a flag, typed key by key") << "" << false << u"🇫🇷"_qs << u"🇫🇷"_qs;
+    QTest::newRow("a thumb with a skin tone, pasted") << "" << true << u"👍🏽"_qs << u"👍🏽"_qs;
+    QTest::newRow("a Thai letter with its marks, typed") << "" << false << u"ที่"_qs << u"ที่"_qs;
+    QTest::newRow("two hearts pasted: refused") << "" << true << u"❤️❤️"_qs << "";
 }
 
 void tst_ui::letterTakesOneCharacter()
@@ -748,22 +755,44 @@ void tst_ui::optionClickArea()
 }
 
 // Legend: a dictionary of one entry, as its file's bytes; the level that draws it; the
-// characters typed. Loaded by name in the settings window, drawn there, won in the main window.
+// characters typed; the word length shown, and the word after the first character. Loaded by
+// name in the settings window, drawn there, won in the main window.
 void tst_ui::everyLanguageWins_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("level");
     QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("afterFirst");
 
+    const auto utf8 = [](const QString &entry) { return entry.toUtf8(); };
     QTest::newRow("UTF-8, a capital typed") << QByteArray("\xce\xa9m\xc3\xa9ga\n") << 5
-                                            << QStringList{u"Ω"_qs, "m", u"é"_qs, "g", "a"};
-    QTest::newRow("Windows-1252") << QByteArray("Cr\xe8me\n") << 5 << QStringList{"c", "r", u"è"_qs, "m", "e"};
+                                            << QStringList{u"Ω"_qs, "m", u"é"_qs, "g", "a"}
+                                            << "Word Length: 5 letters" << u"ω _ _ _ _ "_qs;
+    QTest::newRow("Windows-1252") << QByteArray("Cr\xe8me\n") << 5 << QStringList{"c", "r", u"è"_qs, "m", "e"}
+                                  << "Word Length: 5 letters" << "c _ _ _ _ ";
     QTest::newRow("a decomposed accent, found with the composed one")
-        << QByteArray("cafe\xcc\x81s\n") << 5 << QStringList{"c", "a", "f", u"é"_qs, "s"};
-    QTest::newRow("an emoji, typed") << QByteArray("a\xf0\x9f\x98\x80" "bcd\n") << 5
-                                     << QStringList{"a", u"😀"_qs, "b", "c", "d"};
-    QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfeo\0k\0\n\0", 8) << 2 << QStringList{"o", "k"};
-    QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0o\0k\0\n", 8) << 2 << QStringList{"o", "k"};
+        << QByteArray("cafe\xcc\x81s\n") << 5 << QStringList{u"é"_qs, "c", "a", "f", "s"} << "Word Length: 5 letters"
+        << u"_ _ _ é _ "_qs;
+    QTest::newRow("emoji of several code points, a heart typed bare")
+        << utf8(u"❤️🇫🇷👍🏽a"_qs) << 4 << QStringList{u"❤"_qs, u"🇫🇷"_qs, u"👍🏽"_qs, "a"} << "Word Length: 4 letters"
+        << u"❤️ _ _ _ "_qs;
+    QTest::newRow("Greek sigmas") << utf8(u"ΣΟΦΟΣ"_qs) << 5 << QStringList{u"σ"_qs, u"ο"_qs, u"φ"_qs}
+                                  << "Word Length: 5 letters" << u"σ _ _ _ ς "_qs;
+    QTest::newRow("a final sigma first") << utf8(u"ΟΔΟΣ"_qs) << 4 << QStringList{u"ς"_qs, u"ο"_qs, u"δ"_qs}
+                                         << "Word Length: 4 letters" << u"_ _ _ ς "_qs;
+    QTest::newRow("Turkish capital dotted I") << utf8(u"İzmir"_qs) << 5 << QStringList{"i", "z", "m", "r"}
+                                              << "Word Length: 5 letters" << "i _ _ i _ ";
+    QTest::newRow("an ideographic space") << utf8(u"東京\u3000タワー"_qs) << 6
+                                          << QStringList{u"東"_qs, u"京"_qs, u"タ"_qs, u"ワ"_qs, u"ー"_qs}
+                                          << "Word Length: 5 letters" << u"東 _ \u3000 _ _ _ "_qs;
+    QTest::newRow("a historic-script pair") << utf8(u"\U00011099\U000110BAe\u0301"_qs) << 2
+                                            << QStringList{u"é"_qs, u"\U0001109A"_qs} << "Word Length: 2 letters"
+                                            << u"_ é "_qs;
+    QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfeo\0k\0\n\0", 8) << 2 << QStringList{"o", "k"}
+                               << "Word Length: 2 letters" << "o _ ";
+    QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\0o\0k\0\n", 8) << 2 << QStringList{"o", "k"}
+                               << "Word Length: 2 letters" << "o _ ";
 }
 
 void tst_ui::everyLanguageWins()
@@ -771,6 +800,8 @@ void tst_ui::everyLanguageWins()
     QFETCH(QByteArray, file);
     QFETCH(int, level);
     QFETCH(QStringList, typed);
+    QFETCH(QString, length);
+    QFETCH(QString, afterFirst);
 
     QFile list(QStringLiteral("Dictionary/one entry.txt"));
     QVERIFY(list.open(QIODevice::WriteOnly) && list.write(file) == file.size());
@@ -782,11 +813,61 @@ void tst_ui::everyLanguageWins()
     rig.boxes.answer({Answer::Ok, Answer::Ok});
     rig.click(QStringLiteral("LoadTheDictionary"), true);
     rig.changeDifficulty(level);
+    QCOMPARE(rig.text(TextField::WordLengthLabel), length);
+    rig.guess(typed.first(1));
+    QCOMPARE(rig.text(TextField::TheWord), afterFirst);
     rig.boxes.answer({Answer::No});
-    rig.guess(typed);
+    rig.guess(typed.sliced(1));
 
     QCOMPARE(rig.boxes.texts(), (QStringList{texts::WaitPrompt, QStringLiteral(" 1 words loaded."), texts::WonPlayAgain}));
     QCOMPARE(rig.form.game().state().WrongGuesses, qint16(0));
+}
+
+// Legend: the entry, its first character typed; whether the word field then shows that
+// character right of the cells still hidden, as a word read right to left starts at the right.
+void tst_ui::rightToLeftEntries_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("rightToLeft");
+
+    QTest::newRow("Arabic") << u"مرحبا"_qs << true;
+    QTest::newRow("Hebrew") << u"שלום!"_qs << true;
+    QTest::newRow("Latin") << "hello" << false;
+}
+
+void tst_ui::rightToLeftEntries()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, rightToLeft);
+
+    WindowRig rig;
+    rig.form.game().state().Tables = Dictionary::fromBytes(entry.toUtf8());
+    rig.changeDifficulty(5);
+    rig.guess({entry.first(1)});
+    const QString shown = rig.text(TextField::TheWord);
+    QCOMPARE(shown, entry.first(1) + " _ _ _ _ "); // the text itself is as set
+
+    // The found character stands above the line the underscores draw; where its ink is tells
+    // where it was laid out.
+    const QImage word = rig.get(QStringLiteral("TheWord"))->grab().toImage();
+    const auto inked = [&word](int x, int y) { return qRed(word.pixel(x, y)) > 160 && qGreen(word.pixel(x, y)) < 120; };
+    int lowest = 0;
+    for (int y = 0; y < word.height(); ++y) {
+        for (int x = 0; x < word.width(); ++x)
+            lowest = inked(x, y) ? y : lowest;
+    }
+    qint64 sumX = 0;
+    qint64 count = 0;
+    for (int y = 0; y < lowest - 4; ++y) {
+        for (int x = 0; x < word.width(); ++x) {
+            if (inked(x, y)) {
+                sumX += x;
+                ++count;
+            }
+        }
+    }
+    QVERIFY(count > 0);
+    QCOMPARE(sumX / count > word.width() / 2, rightToLeft);
 }
 
 QTEST_MAIN(tst_ui)
