@@ -137,6 +137,13 @@ Q_ALWAYS_INLINE char32_t nextCodePoint(const Unit *text, qsizetype &i, qsizetype
     return c < 0 ? U'\uFFFD' : char32_t(c);
 }
 
+// UTF-8 decoded whole: U+FEFF at its start is a character here, not a byte-order mark.
+QString fromUtf8(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(utf8);
+}
+
 // ICU's character boundaries, one iterator for the thread; null if ICU has no data for them.
 icu::BreakIterator *characterBreaks()
 {
@@ -158,7 +165,7 @@ bool visitThroughIcu(const Unit *text, qsizetype start, qsizetype end, Visit &vi
     const char16_t *units = nullptr;
     qsizetype length = 0;
     if constexpr (sizeof(Unit) == 1) {
-        converted = QString::fromUtf8(reinterpret_cast<const char *>(text + start), end - start);
+        converted = fromUtf8(QByteArrayView(text + start, end - start));
         units = QStringView(converted).utf16();
         length = converted.size();
     } else {
@@ -335,13 +342,6 @@ icu::UnicodeString normalizedSafely(const icu::Normalizer2 &normalizer, const QS
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeString normal = normalizer.normalize(unicodeAlias(safe), status);
     return U_SUCCESS(status) ? normal : icu::UnicodeString(unicodeAlias(safe), 0);
-}
-
-// UTF-8 decoded whole: U+FEFF at its start is a character here, not a byte-order mark.
-QString fromUtf8(QByteArrayView utf8)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return decoder(utf8);
 }
 
 constexpr bool isDelimiter(char c)

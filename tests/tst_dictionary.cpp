@@ -69,6 +69,8 @@ private slots:
         QTest::newRow("UTF-8 byte-order mark skipped") << QByteArray("\xef\xbb\xbf" "abc") << QStringList{"3:abc"};
         QTest::newRow("only the first byte-order mark is skipped")
             << QByteArray("\xef\xbb\xbf\xef\xbb\xbf" "ab") << QStringList{u"3:\uFEFFab"_qs};
+        QTest::newRow("a byte-order mark and a mark after it: two characters")
+            << QByteArray("\xef\xbb\xbf\xef\xbb\xbf\xcc\x81x") << QStringList{u"3:\uFEFF\u0301x"_qs};
         QTest::newRow("byte-order mark skipped before invalid UTF-8")
             << QByteArray("\xef\xbb\xbfz\xff") << QStringList{u"2:zÿ"_qs};
         QTest::newRow("invalid UTF-8 is Windows-1252") << QByteArray("Cr\xe8me") << QStringList{u"5:Crème"_qs};
