@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMORA_BUILD_DIR:-$root/build-package}
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" package
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_BENCH=OFF
 cmake --build "$build" -j "$(nproc)"
 (cd "$build" && cpack -G DEB)
