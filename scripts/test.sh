@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up everything and runs every check: the tests (warnings as errors), the play command from
-# a clean build folder, a game followed with the Orca screen reader, the tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run and a quick benchmark run.
+# Installs everything the checks need and runs them: the tests (warnings as errors), the play
+# command from a clean build folder, a game followed with the Orca screen reader, the tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run and a quick
+# benchmark run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
