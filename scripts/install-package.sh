@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Sets up everything, builds the Debian package in build-package/ and installs it, using sudo
-# when not run as root. The game is then in the desktop's menu and at /usr/games/velmora.
+# Installs what building and packaging needs, builds the Debian package in build-package/ and
+# installs it, using sudo when not run as root. The game is then in the desktop's menu and at
+# /usr/games/velmora.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELMORA_BUILD_DIR:-$root/build-package}
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" package
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_BENCH=OFF
 cmake --build "$build" -j "$(nproc)"
 (cd "$build" && cpack -G DEB)

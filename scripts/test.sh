@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Sets up everything and runs every check: the tests (warnings as errors), the play command from
-# a clean build folder, a game followed with the Orca screen reader, the tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run and a quick benchmark run.
+# Installs everything the checks need and runs them: the tests (warnings as errors), the play
+# command from a clean build folder, a game followed with the Orca screen reader, the tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run and a quick
+# benchmark run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" test
 
 echo "== build and test"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON

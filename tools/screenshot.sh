@@ -5,7 +5,8 @@
 #
 #   tools/screenshot.sh [BUILD_FOLDER]      (default: build)
 #
-# Needs: xvfb (xvfb-run), a configured build folder. Builds velmora_screenshots first.
+# Needs: what scripts/install-deps.sh test installs, a configured build folder. Builds
+# velmora_screenshots first.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -25,6 +26,6 @@ mkdir -p "$out"
 
 # The pictures are drawn in the build folder, which holds Dictionary/ and Images/.
 cd "$build"
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+bash "$root/tests/support/x-server.sh" -screen 0 1280x1024x24 -dpi 96 -- \
   env QT_QPA_PLATFORM=xcb ./velmora_screenshots "$out/main.png" "$out/settings.png"
 echo "Wrote $out/main.png and $out/settings.png"

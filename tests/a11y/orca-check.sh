@@ -7,11 +7,11 @@
 #
 #   tests/a11y/orca-check.sh BUILD_FOLDER [TRANSCRIPT]
 #
-# Everything runs in a scratch folder on a virtual X display, with a D-Bus session, an
-# accessibility bus, a window manager and a speech server of its own whose sound goes nowhere;
-# everything it starts is ended when it ends, whether it passes or not. What Orca spoke is
-# printed, and written to TRANSCRIPT if given. VELMORA_A11Y_KEEP=1 keeps the scratch folder,
-# VELMORA_A11Y_TRACE=1 traces the steps.
+# Everything runs in a scratch folder on a virtual X display that only it can reach
+# (tests/support/x-server.sh), with a D-Bus session, an accessibility bus, a window manager
+# and a speech server of its own whose sound goes nowhere; everything it starts is ended when
+# it ends, whether it passes or not. What Orca spoke is printed, and written to TRANSCRIPT if
+# given. VELMORA_A11Y_KEEP=1 keeps the scratch folder, VELMORA_A11Y_TRACE=1 traces the steps.
 set -euo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -32,20 +32,21 @@ if [ "${1:-}" != --inside ]; then
   build=$(cd "$1" && pwd)
   transcript=${2:-}
   [ -x "$build/velmora" ] && [ -d "$build/Images" ] || fail "no game built in $build"
-  for tool in Xvfb xdotool dbus-daemon gsettings openbox speech-dispatcher orca; do
-    command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps.sh"
+  for tool in Xvfb xauth xdotool dbus-daemon gsettings openbox speech-dispatcher orca; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps.sh test"
   done
-  [ -x /usr/libexec/at-spi-bus-launcher ] || fail "at-spi-bus-launcher is missing: run scripts/install-deps.sh"
+  [ -x /usr/libexec/at-spi-bus-launcher ] || fail "at-spi-bus-launcher is missing: run scripts/install-deps.sh test"
+  source "$(dirname "$0")/../support/x-server.sh"
 
   work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-orca.XXXXXX")
-  xvfb= session= isolated=
+  session= isolated=
   finish() {
     local rc=$?
     if [ -n "$session" ]; then
       kill -KILL "$session" 2>/dev/null || true
       [ -n "$isolated" ] || kill -KILL -- "-$session" 2>/dev/null || true
     fi
-    [ -z "$xvfb" ] || kill -TERM "$xvfb" 2>/dev/null || true
+    stop_x_server
     wait 2>/dev/null || true
     if [ "$rc" -ne 0 ] && [ -f "$work/orca-debug.out" ]; then
       echo "-- the end of Orca's debug file:" >&2
@@ -63,11 +64,9 @@ if [ "${1:-}" != --inside ]; then
   trap finish EXIT
   trap 'exit 143' TERM INT HUP
 
-  # The X server stays outside the process namespace below: it must see the other X servers'
-  # lock files, with their owners alive, to choose a free display.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  xvfb=$!
-  wait_until 15 "the X server" test -s "$work/display"
+  # The X server stays outside the process namespace below, which takes DISPLAY and
+  # XAUTHORITY with it: only what runs there can reach the server.
+  start_x_server "$work" -screen 0 1024x768x24 || fail "no X server of its own could be started"
 
   # A process namespace of its own where the system allows one: when it ends, everything
   # started in it ends too, and no Orca of the same user elsewhere on the machine is in the
@@ -77,7 +76,7 @@ if [ "${1:-}" != --inside ]; then
     isolate=(unshare --pid --fork --mount-proc --kill-child)
     isolated=1
   fi
-  DISPLAY=":$(head -n 1 "$work/display")" "${isolate[@]}" \
+  "${isolate[@]}" \
     timeout -k 5 150 bash ${VELMORA_A11Y_TRACE:+-x} "$0" --inside "$build" "$work" "$transcript" &
   session=$!
   wait "$session"

@@ -14,7 +14,7 @@ set -euo pipefail
 
 readonly APP_ID=org.velmora.Velmora
 HERE=$(cd "$(dirname "$0")" && pwd)
-readonly HERE DRIVER="$HERE/../support/drive-startup.sh"
+readonly HERE DRIVER="$HERE/../support/drive-startup.sh" X_SERVER="$HERE/../support/x-server.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
@@ -227,18 +227,18 @@ count=$(grep -c . "$data/Dictionary/Dictionary.txt")
 run_dir="$work/elsewhere"
 mkdir "$run_dir"
 note "starting $(entry Exec) from $run_dir for a new player (expecting ' $count words loaded.')"
-"${player[@]}" timeout 60 xvfb-run -a -e "$work/xvfb.log" -s '-screen 0 1024x768x24' \
+"${player[@]}" timeout 60 bash "$X_SERVER" -screen 0 1024x768x24 -- \
   bash "$DRIVER" "$launcher" "$run_dir" "$work/game.log" " $count words loaded." \
-  || fail "the installed game did not start as expected (X server log: $(cat "$work/xvfb.log" 2>/dev/null))"
+  || fail "the installed game did not start as expected"
 folder="$home/.local/share/velmora"
 [ -L "$folder/Dictionary/Dictionary.txt" ] && [ -L "$folder/Images" ] \
   || fail "the first start did not make the player's folder $folder"
 
 printf 'Frost\n' >"$folder/Dictionary/my words.txt"
 note "loading 'my words.txt' from $folder/Dictionary and playing it"
-"${player[@]}" timeout 120 xvfb-run -a -e "$work/xvfb.log" -s '-screen 0 1024x768x24' \
+"${player[@]}" timeout 120 bash "$X_SERVER" -screen 0 1024x768x24 -- \
   bash "$HERE/play-own-list.sh" "$launcher" "$root$(entry Path)" "$work/own.log" 'my words.txt' \
   ' 1 words loaded.' 'f r o s t' \
-  || fail "the player's own list was not loaded and played (X server log: $(cat "$work/xvfb.log" 2>/dev/null))"
+  || fail "the player's own list was not loaded and played"
 
 note "package $(basename "$deb") is good"

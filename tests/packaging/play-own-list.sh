@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays a word list of the player's own as a player does, on the X display it is run under
-# (xvfb-run): starts the game, answers its start-up prompts, types the list's name into the
-# settings window and loads it, starts a new game and guesses the given characters. Succeeds
-# when the list's count prompt and then the won prompt are logged; the game is then ended.
+# (tests/support/x-server.sh): starts the game, answers its start-up prompts, types the list's
+# name into the settings window and loads it, starts a new game and guesses the given
+# characters. Succeeds when the list's count prompt and then the won prompt are logged; the
+# game is then ended.
 #
 #   play-own-list.sh COMMAND RUN_DIR LOG LIST_NAME COUNT_PROMPT GUESSES
 #

@@ -16,7 +16,7 @@ entries=$(grep -c '' "$root/Dictionary/Dictionary.txt")
 
 echo "-- ./scripts/play.sh into a clean build folder (expecting ' $entries words loaded.')"
 # The script builds before it starts the game: the wait prompt may take minutes to come.
-VELMORA_BUILD_DIR="$build" timeout 900 xvfb-run -a -e "$work/xvfb.log" -s '-screen 0 1024x768x24' \
+VELMORA_BUILD_DIR="$build" timeout 900 bash "$root/tests/support/x-server.sh" -screen 0 1024x768x24 -- \
   bash "$root/tests/support/drive-startup.sh" "$root/scripts/play.sh" "$root" "$work/game.log" \
   " $entries words loaded." 840 \
   || fail "the play command did not start the game with its dictionary"

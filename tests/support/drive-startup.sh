@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the game the way a player does and answers its start-up prompts with the keyboard,
-# on the X display it is run under (xvfb-run). Succeeds when the wait prompt comes first and
-# is followed by the count prompt given, with the game still running; the game is then ended.
+# on the X display it is run under (tests/support/x-server.sh). Succeeds when the wait prompt
+# comes first and is followed by the count prompt given, with the game still running; the game
+# is then ended.
 #
 #   drive-startup.sh COMMAND RUN_DIR LOG COUNT_PROMPT [SECONDS_TO_WAIT_PROMPT]
 #
