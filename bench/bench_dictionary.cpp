@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <chrono>
 #include <fstream>
 #include <malloc.h>
 #include <string>
@@ -315,6 +316,43 @@ BENCHMARK(BM_LoadPathological)
     ->ArgNames({"family", "MiB"})
     ->ArgsProduct({{DecomposedAccents, AlternatingMarks, MarkBeforePrecomposed, HangulJamo, DecomposedUtf16}, {1, 4, 16}})
     ->Unit(benchmark::kMillisecond);
+
+// A new game on one entry of 50 MB: lowering it, finding its characters and making its mask.
+// Reported per character, and against loading the same file in the same run.
+void BM_NewGameOnLongEntry(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("one-line.txt"));
+    QByteArray line(50 * 1000 * 1000, 'x');
+    for (qsizetype i = 0; i < line.size(); ++i)
+        line[i] = char('a' + i % 26);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(line) != line.size())
+        return state.SkipWithError("cannot write the file");
+    out.close();
+
+    SilentDisplay display;
+    SilentPrompter prompter;
+    FixedRandom random;
+    Game game(display, prompter, random);
+    const auto loadStart = std::chrono::steady_clock::now();
+    if (Dictionary::readFile(path, game.state().Tables) != Dictionary::ReadStatus::Loaded)
+        return state.SkipWithError("the file did not load");
+    const std::chrono::duration<double> load = std::chrono::steady_clock::now() - loadStart;
+
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        game.state().DifficultyLevel = LongLevel;
+        game.NewGame();
+        benchmark::DoNotOptimize(game.state().LettersToFind);
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    const double perGame = total / double(state.iterations());
+    state.counters["ns_per_character"] = perGame * 1e9 / double(line.size());
+    state.counters["times_the_load"] = perGame / load.count();
+}
+BENCHMARK(BM_NewGameOnLongEntry)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 

@@ -374,11 +374,14 @@ bool belowCombiningMarks(QByteArrayView utf8)
 CharacterList::CharacterList(const QString &text)
     : m_text(text)
 {
-    m_ends.reserve(text.size()); // one character a unit, as most text has
-    forEachCharacter(QStringView(text).utf16(), text.size(), [this](qsizetype, qsizetype end) {
-        m_ends.append(qint32(end));
+    // At most one character a unit, as most text has: written in place, then cut to size.
+    m_ends.resize(text.size());
+    qint32 *next = m_ends.data();
+    forEachCharacter(QStringView(text).utf16(), text.size(), [&next](qsizetype, qsizetype end) {
+        *next++ = qint32(end);
         return true;
     });
+    m_ends.resize(next - m_ends.constData());
 }
 
 CharacterList CharacterList::keys() const

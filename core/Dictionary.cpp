@@ -281,8 +281,15 @@ QByteArrayView Dictionary::utf8(int entryClass, qint32 slot) const
 {
     if (entryClass <= 0 || slot < 0 || slot >= count(entryClass))
         return {};
+    // An entry may be the whole file: each delimiter is looked for by memchr, no further than
+    // the one found before it.
     const QByteArrayView rest = QByteArrayView(m_text).sliced(m_starts[entryClass][slot]);
-    return rest.first(std::find_if(rest.begin(), rest.end(), isDelimiter) - rest.begin());
+    qsizetype length = rest.size();
+    for (const char delimiter : {'\n', '\r', ','}) {
+        if (const void *found = std::memchr(rest.data(), delimiter, std::size_t(length)))
+            length = static_cast<const char *>(found) - rest.data();
+    }
+    return rest.first(length);
 }
 
 qint32 Dictionary::LengthCounts(int length) const
@@ -303,14 +310,6 @@ QString Dictionary::WordsByLength(int length, qint32 slot) const
 QString Dictionary::LongWords(qint32 index) const
 {
     return entry(LongClass, index);
-}
-
-std::size_t Dictionary::heapBytes() const
-{
-    std::size_t bytes = std::size_t(m_text.capacity());
-    for (const QList<quint32> &starts : m_starts)
-        bytes += std::size_t(starts.capacity()) * sizeof(quint32);
-    return bytes;
 }
 
 } // namespace velmora

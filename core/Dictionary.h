@@ -56,9 +56,6 @@ public:
     QString entry(int entryClass, qint32 slot) const;
     QByteArrayView utf8(int entryClass, qint32 slot) const;
 
-    // Heap bytes held by the tables.
-    std::size_t heapBytes() const;
-
 private:
     template <typename Length>
     void split(Length lengthOf);

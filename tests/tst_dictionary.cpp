@@ -187,17 +187,6 @@ private slots:
         if (name == QLatin1String("proc")) // "tst_dictionary\n", though the file says it holds nothing
             QCOMPARE(entriesByClass(d), QStringList{"14:tst_dictionary"});
     }
-
-    // The tables cost the text and four bytes per entry, never a slot per row.
-    void compactStorage()
-    {
-        QByteArray file;
-        for (int i = 0; i < 10000; ++i)
-            file += "entry" + QByteArray::number(i) + '\n';
-        const Dictionary d = Dictionary::fromBytes(file);
-        QCOMPARE(d.TotalWords(), 10000);
-        QVERIFY2(d.heapBytes() <= std::size_t(file.size()) * 5 / 2, QByteArray::number(qulonglong(d.heapBytes())));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDictionary)

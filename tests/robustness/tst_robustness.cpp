@@ -1,5 +1,5 @@
 // Hostile dictionary files through the settings window's load action: each must either load
-// or leave the dictionary loaded before in place, with the right prompts, and quickly.
+// or leave the dictionary loaded before in place, with the right prompts, and never hang.
 
 #include "GameDoubles.h"
 #include "RobustnessSupport.h"
@@ -90,28 +90,25 @@ class TestRobustness : public QObject
 
     // Loads typed as the settings window would and checks the outcome. words is the number of
     // entries expected, Fails or AnyCount.
-    void loadAndCheck(GameRig &rig, const QString &typed, int words, qint64 budgetMs)
+    void loadAndCheck(GameRig &rig, const QString &typed, int words)
     {
         const qint64 readBefore = bytesReadSoFar();
-        const Stopwatch watch;
-        const auto status = rig.game.LoadTheDictionary(typed);
-        const QString late = watch.overBudget(budgetMs);
+        Dictionary::ReadStatus status;
+        {
+            const Watchdog watchdog("the load");
+            status = rig.game.LoadTheDictionary(typed);
+        }
         const qint64 read = bytesReadSoFar() - readBefore;
-        if (watch.wallMs() >= 50)
-            qInfo("load: %lld ms of processor time, %lld ms on the clock", watch.cpuMs(), watch.wallMs());
 
         const GameState &s = rig.state();
         QCOMPARE(s.DictionaryPath, texts::DictionaryFolder + typed);
         QCOMPARE(rig.display.enabled.value(GuessControl::EnterCharacter, true), false);
-        QVERIFY2(late.isEmpty(), qPrintable(late));
 
         if (words == Fails) {
             QVERIFY(status != Dictionary::ReadStatus::Loaded);
             QCOMPARE(rig.prompter.prompts, (QStringList{texts::WaitPrompt, texts::FileNotFound}));
-            // Refused without reading: a device or a huge file must not be read at all, so the
-            // refusal is quick in any build.
+            // Refused without reading: a device or a huge file must not be read at all.
             QVERIFY2(read < 64 * 1024, qPrintable(QStringLiteral("%1 bytes read").arg(read)));
-            QVERIFY2(watch.cpuMs() < 100, qPrintable(QStringLiteral("refused in %1 ms").arg(watch.cpuMs())));
             QCOMPARE(s.Tables.TotalWords(), PreviousWords.size());
             rig.prompter.prompts.clear();
             rig.game.ChangeDiff(5);
@@ -163,7 +160,6 @@ private slots:
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<Generated>("generated");
         QTest::addColumn<int>("words");
-        QTest::addColumn<qint64>("budgetMs");
 
         // Enough "../" to climb from the working folder to the root, wherever it is.
         const int depth = int(m_folder->path().count('/')) + 3;
@@ -171,8 +167,8 @@ private slots:
         const QString toRootBackslashes = QStringLiteral("..\\").repeated(depth);
 
         const auto row = [](const char *name, const QString &typed, int words, const QByteArray &contents = {},
-                            Generated generated = Generated::None, qint64 budgetMs = 1000) {
-            QTest::newRow(name) << typed << contents << generated << words << budgetMs;
+                            Generated generated = Generated::None) {
+            QTest::newRow(name) << typed << contents << generated << words;
         };
 
         row("missing file", "missing.txt", Fails);
@@ -202,7 +198,7 @@ private slots:
         row("link to a file", "link.txt", 3);
         row("no permission to read", "locked.txt", Fails);
         row("binary: a bitmap", "0.bmp", AnyCount);
-        row("binary: this test program", "program", AnyCount, {}, Generated::None, 3000);
+        row("binary: this test program", "program", AnyCount);
         row("empty file", "empty.txt", 0, QByteArray(""));
         row("NUL bytes inside lines", "nul.txt", 3, QByteArray("a\0b\nnul\0\0inside\n\0\n", 18));
         row("invalid UTF-8", "latin.txt", 2, "caf\xe9\nna\xefve\n");
@@ -210,8 +206,8 @@ private slots:
         row("UTF-16 LE with byte-order mark", "utf16le.txt", 2, QByteArray("\xff\xfe" "a\0b\0\n\0c\0d\0\n\0", 14));
         row("UTF-16 BE with byte-order mark", "utf16be.txt", 2, QByteArray("\xfe\xff\0a\0b\0\n\0c\0d\0\n", 14));
         row("a million empty lines", "empty-lines.txt", 1000000, {}, Generated::MillionEmptyLines);
-        row("ten million short entries", "ten-million.txt", 10000000, {}, Generated::TenMillionEntries, 8000);
-        row("larger than the size limit", "huge.txt", Fails, {}, Generated::LargerThanLimit, 100);
+        row("ten million short entries", "ten-million.txt", 10000000, {}, Generated::TenMillionEntries);
+        row("larger than the size limit", "huge.txt", Fails, {}, Generated::LargerThanLimit);
 
         // Every seed of the dictionary fuzzer is a file someone might load.
         const QDir seeds(QStringLiteral(VELMORA_TEST_DATA "/fuzz-seeds"));
@@ -219,7 +215,7 @@ private slots:
             QTest::addRow("seed %s", qPrintable(seed))
                 << QStringLiteral("..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..\\..")
                        + QDir::toNativeSeparators(seeds.absoluteFilePath(seed)).replace('/', '\\')
-                << QByteArray() << Generated::None << AnyCount << qint64(1000);
+                << QByteArray() << Generated::None << AnyCount;
         }
     }
 
@@ -229,7 +225,6 @@ private slots:
         QFETCH(QByteArray, contents);
         QFETCH(Generated, generated);
         QFETCH(int, words);
-        QFETCH(qint64, budgetMs);
 
         if (typed == QLatin1String("locked.txt") && ::geteuid() == 0)
             QSKIP("the superuser reads any file");
@@ -260,16 +255,16 @@ private slots:
 
         auto rig = riggedWithPrevious();
         QVERIFY(rig);
-        loadAndCheck(*rig, typed, words, budgetMs);
+        loadAndCheck(*rig, typed, words);
         if (QTest::currentTestFailed() || words == Fails)
             return;
 
         // Whatever was loaded, a game at a random length either starts or says why not.
         rig->prompter.prompts.clear();
-        const Stopwatch watch;
-        rig->game.ChangeDiff(RandomLevel);
-        const QString late = watch.overBudget(budgetMs);
-        QVERIFY2(late.isEmpty(), qPrintable(late));
+        {
+            const Watchdog watchdog("a new game at a random length");
+            rig->game.ChangeDiff(RandomLevel);
+        }
         const bool started = rig->display.enabled.value(GuessControl::EnterCharacter);
         if (started) {
             QVERIFY(rig->state().LettersToFind >= 2);
@@ -334,7 +329,7 @@ private slots:
         QCOMPARE(rig.state().Tables.TotalWords(), 1);
     }
 
-    // One line of 50 MB is one entry; a game can be played on it at a player's pace.
+    // One line of 50 MB is one entry, and a game can be played on it.
     void fiftyMegabyteEntry()
     {
         constexpr qsizetype Length = 50 * 1000 * 1000;
@@ -348,40 +343,33 @@ private slots:
 
         auto rig = riggedWithPrevious();
         QVERIFY(rig);
-        loadAndCheck(*rig, name, 1, 2000);
+        loadAndCheck(*rig, name, 1);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(rig->state().Tables.LongWordCount(), 1);
 
-        // A guess within a second of work, as a player would notice a longer wait; the new game,
-        // which lowers, masks and shows the whole entry, within two.
-        const auto late = [&](const char *step, qint64 budgetMs, auto &&action) {
-            const Stopwatch watch;
+        // Each step plays through; how long it takes is measured by the benchmark.
+        const auto step = [&](const char *what, auto &&action) {
+            const Watchdog watchdog(what);
             action();
             rig->display.writes.clear(); // each keeps a 100-million-character text alive
-            qInfo("%s: %lld ms of processor time, %lld ms on the clock", step, watch.cpuMs(), watch.wallMs());
-            return watch.overBudget(budgetMs);
         };
 
-        QString over = late("new game", 2000, [&] { rig->game.ChangeDiff(LongLevel); });
-        QVERIFY2(over.isEmpty(), qPrintable("new game: " + over));
+        step("a new game", [&] { rig->game.ChangeDiff(LongLevel); });
         const GameState &s = rig->state();
         QCOMPARE(s.CurrentWord.size(), Length);
         QCOMPARE(s.LettersToFind, Length);
         QCOMPARE(rig->display.text(TextField::TheWord).size(), 2 * Length);
         QCOMPARE(rig->display.text(TextField::WordLengthLabel), QStringLiteral("Word Length: 50000000 letters"));
 
-        over = late("hit", 1000, [&] { rig->guess(QStringLiteral("q")); });
-        QVERIFY2(over.isEmpty(), qPrintable("a hit: " + over));
+        step("a hit", [&] { rig->guess(QStringLiteral("q")); });
         QCOMPARE(s.LettersRevealed, (Length + 25 - ('q' - 'a')) / 26);
         QCOMPARE(s.WrongGuesses, 0);
 
-        over = late("miss", 1000, [&] { rig->guess(QStringLiteral("7")); });
-        QVERIFY2(over.isEmpty(), qPrintable("a miss: " + over));
+        step("a miss", [&] { rig->guess(QStringLiteral("7")); });
         QCOMPARE(s.WrongGuesses, 1);
 
-        over = late("repeat", 1000, [&] { rig->guess(QStringLiteral("Q")); });
-        QVERIFY2(over.isEmpty(), qPrintable("a repeat: " + over));
+        step("a repeat", [&] { rig->guess(QStringLiteral("Q")); });
         QCOMPARE(s.WrongGuesses, 1);
         QCOMPARE(rig->display.text(TextField::LettersUsed), QStringLiteral("q,7,"));
     }

@@ -219,7 +219,10 @@ private slots:
 
         GameRig rig;
         const QString path = QStringLiteral("Dictionary\\reload.txt");
-        constexpr int Settle = 5;
+        // The heap a loaded dictionary leaves varies a little from load to load with how the
+        // allocator places it; the most seen while settling is the mark. A leak, however small,
+        // grows with every reload and passes it.
+        constexpr int Settle = 10;
         std::size_t settled = 0;
         qint32 words = -1;
         for (int i = 0; i < reloads + Settle; ++i) {
@@ -233,12 +236,12 @@ private slots:
                 QFAIL("a reload gave another dictionary");
             rig.prompter.prompts.clear();
             rig.prompter.behind.clear();
-            if (i == Settle - 1)
-                settled = heapInUse();
+            if (i < Settle)
+                settled = std::max(settled, heapInUse());
         }
         const std::size_t after = heapInUse();
         const qint64 growth = qint64(after) - qint64(settled);
-        qInfo("heap after %d loads: %zu bytes, after %d more: %zu bytes", Settle, settled, reloads, after);
+        qInfo("heap after %d loads: at most %zu bytes, after %d more: %zu bytes", Settle, settled, reloads, after);
         QVERIFY2(growth < 64 * 1024, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
     }
 };
