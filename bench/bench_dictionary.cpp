@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unicode/normalizer2.h>
+
 #include <array>
 #include <chrono>
 #include <fstream>
@@ -315,6 +317,34 @@ void BM_LoadPathological(benchmark::State &state)
 BENCHMARK(BM_LoadPathological)
     ->ArgNames({"family", "MiB"})
     ->ArgsProduct({{DecomposedAccents, AlternatingMarks, MarkBeforePrecomposed, HangulJamo, DecomposedUtf16}, {1, 4, 16}})
+    ->Unit(benchmark::kMillisecond);
+
+// ICU's composition alone, on the text of each awkward file in UTF-16 (the alternating marks
+// with the joiner after every 30 that keeps composing linear): the part of a load that no
+// reader of Unicode text can skip, to compare with the loads above in the same run.
+void BM_ReferenceCompose(benchmark::State &state)
+{
+    const auto family = Pathology(state.range(0));
+    const QByteArray bytes = pathologicalFile(family, state.range(1));
+    QString text = family == DecomposedUtf16
+        ? QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData() + 2), (bytes.size() - 2) / 2)
+        : QString::fromUtf8(bytes);
+    if (family == AlternatingMarks) // 30 marks of two bytes and a joiner of two: 62 bytes
+        text = u"a"_qs + (QStringLiteral(u"\u0301\u0323").repeated(15) + QChar(0x034F)).repeated(bytes.size() / 62);
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2 *nfc = icu::Normalizer2::getNFCInstance(status);
+    const icu::UnicodeString source(false, QStringView(text).utf16(), int32_t(text.size()));
+    for (auto _ : state) {
+        const icu::UnicodeString normal = nfc->normalize(source, status);
+        benchmark::DoNotOptimize(normal.length());
+    }
+    if (U_FAILURE(status))
+        state.SkipWithError("ICU could not compose the text");
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ReferenceCompose)
+    ->ArgNames({"family", "MiB"})
+    ->ArgsProduct({{DecomposedAccents, AlternatingMarks, MarkBeforePrecomposed, HangulJamo, DecomposedUtf16}, {16}})
     ->Unit(benchmark::kMillisecond);
 
 // A new game on one entry of 50 MB: lowering it, finding its characters and making its mask.
