@@ -98,12 +98,13 @@ public:
                 const NonStarters n = nonStartersOf(char32_t(c));
                 if (n.leading == 0 && n.trailing == 0)
                     continue;
-                if (c < 0x10000 && n.leading < 8 && n.trailing < 15)
+                if (c < 0x10000 && n.leading < 8 && n.trailing < 15) {
                     m_basic[std::size_t(c)] = quint8((n.all ? 0x80 : 0) | n.leading << 4 | n.trailing);
-                else
+                } else {
                     m_others.push_back({char32_t(c), n});
-                if (c < 0x10000 && m_basic[std::size_t(c)] == 0)
-                    m_basic[std::size_t(c)] = Elsewhere;
+                    if (c < 0x10000)
+                        m_basic[std::size_t(c)] = Elsewhere;
+                }
             }
         }
     }
@@ -190,7 +191,7 @@ bool visitThroughIcu(const Unit *text, qsizetype start, qsizetype end, Visit &vi
 
     bool going = true;
     qsizetype from = start;
-    qsizetype native = start; // the native offset of UTF-16 offset `converted`
+    qsizetype native = start; // where in the text the boundary at `utf16` in `units` lies
     qsizetype utf16 = 0;
     for (int32_t boundary = breaks->next(); going && boundary != icu::BreakIterator::DONE; boundary = breaks->next()) {
         if constexpr (sizeof(Unit) == 1) {
@@ -263,11 +264,13 @@ bool isWhiteSpaceOrControl(char32_t c)
 template <typename Unit>
 bool revealed(const Unit *text, qsizetype size)
 {
+    if (size == 0)
+        return true;
     if (const auto first = std::make_unsigned_t<Unit>(text[0]); size == 1 && first < 0x80) // ASCII
         return first <= 0x20 || first == 0x7F; // a blank or a control
 
     qsizetype i = 0;
-    if (size == 0 || isWhiteSpaceOrControl(nextCodePoint(text, i, size)))
+    if (isWhiteSpaceOrControl(nextCodePoint(text, i, size)))
         return true;
     for (i = 0; i < size;) {
         const UChar32 c = UChar32(nextCodePoint(text, i, size));
@@ -319,10 +322,6 @@ QString streamSafe(const QString &text)
     return withJoiners(text, joinerPlaces(QStringView(text).utf16(), text.size()), QChar(0x034F));
 }
 
-QByteArray streamSafe(const QByteArray &utf8)
-{
-    return withJoiners(utf8, joinerPlaces(utf8.constData(), utf8.size()), "\xcd\x8f");
-}
 
 QString fromUnicodeString(const icu::UnicodeString &s)
 {
@@ -427,7 +426,9 @@ QByteArray composedUtf8(QByteArray text)
         if (!belowCombiningMarks(stretch)) {
             // Never ask ICU about text that is not stream-safe: even its check can take time
             // that grows with the square of a run of marks.
-            const QByteArray safe = streamSafe(stretch.toByteArray());
+            const QList<qsizetype> joiners = joinerPlaces(stretch.data(), stretch.size());
+            const QByteArray safe = joiners.isEmpty() ? QByteArray::fromRawData(stretch.data(), stretch.size())
+                                                      : withJoiners(stretch.toByteArray(), joiners, "\xcd\x8f");
             UErrorCode status = U_ZERO_ERROR;
             if (!normalizer->isNormalizedUTF8(icu::StringPiece(safe.constData(), int32_t(safe.size())), status)) {
                 const QString decoded = fromUtf8(safe);
