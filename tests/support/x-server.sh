@@ -45,7 +45,8 @@ start_x_server() { # DIR [XVFB_ARGUMENTS...]
     X_SERVER_PID=$!
     display=
     for ((tries = 150; tries > 0; tries--)); do
-      display=$(sed -n 's/^\([0-9][0-9]*\)$/\1/p' "$dir/display" 2>/dev/null)
+      # The file is made by the background start, which may not have got that far yet.
+      display=$(sed -n 's/^\([0-9][0-9]*\)$/\1/p' "$dir/display" 2>/dev/null || true)
       [ -z "$display" ] || break
       kill -0 "$X_SERVER_PID" 2>/dev/null || break
       sleep 0.1
@@ -81,7 +82,7 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   command_pid=
   finish() {
     local rc=$?
-    [ -z "$command_pid" ] || kill -TERM "$command_pid" 2>/dev/null || true
+    [ -z "$command_pid" ] || kill -TERM -- "-$command_pid" 2>/dev/null || true
     stop_x_server
     rm -rf "$x_dir"
     exit "$rc"
@@ -89,11 +90,16 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   trap finish EXIT
   trap 'exit 143' TERM INT HUP
   start_x_server "$x_dir" "${xvfb_arguments[@]}"
-  # In the background, so that a signal ends the command and the server at once.
-  "$@" <&0 &
+  # In the background and in a process group of its own, so that a signal ends the command,
+  # all it started and the server at once. Not `wait PID`: on a busy machine bash can lose
+  # track of a child that has ended, and then waits for ever or answers 127 whatever the
+  # command did. The status comes through a file, and kill -0 tells when the command is gone.
+  status_file="$x_dir/status" setsid bash -c '"$@"; echo $? >"$status_file"' command "$@" <&0 &
   command_pid=$!
-  status=0
-  wait "$command_pid" || status=$?
+  while [ ! -s "$x_dir/status" ] && kill -0 "$command_pid" 2>/dev/null; do
+    sleep 0.1
+  done
+  status=$(cat "$x_dir/status" 2>/dev/null || echo 1) # none: the command was ended by a signal
   command_pid=
   if [ "$status" -ne 0 ] && [ -s "$x_dir/xvfb.log" ]; then
     echo "-- the X server's log:" >&2
