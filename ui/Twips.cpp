@@ -21,7 +21,11 @@ void placeControls(QWidget &window, const QList<TwipsRect> &table)
 
 QFont sansFont(qreal pointSize, bool bold)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
+    // Emoji come from the colour emoji font before any other that has a plain drawing of them:
+    // a thumb and its skin tone, or a flag's two letters, must be drawn by one font to become
+    // one picture. Text the first font lacks, in any other script, falls back as usual.
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Noto Color Emoji")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
