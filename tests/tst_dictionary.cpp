@@ -93,7 +93,6 @@ private slots:
             << QByteArray("\xe2\x9d\xa4\xef\xb8\x8f\xf0\x9f\x87\xab\xf0\x9f\x87\xb7\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd" "a")
             << QStringList{u"4:❤️🇫🇷👍🏽a"_qs};
         QTest::newRow("Thai letters with their marks") << u"ที่นี่"_qs.toUtf8() << QStringList{u"2:ที่นี่"_qs};
-        QTest::newRow("an ideographic space is a character") << u"東京\u3000タワー"_qs.toUtf8() << QStringList{u"6:東京\u3000タワー"_qs};
         QTest::newRow("a historic-script pair is composed") << u"\U00011099\U000110BAe\u0301"_qs.toUtf8()
                                                            << QStringList{u"2:\U0001109Aé"_qs};
         QTest::newRow("Hangul jamo compose to a syllable") << u"\u1100\u1161\u11A8"_qs.toUtf8() << QStringList{u"1:각"_qs};

@@ -847,24 +847,23 @@ void tst_ui::rightToLeftEntries()
     const QString shown = rig.text(TextField::TheWord);
     QCOMPARE(shown, entry.first(1) + " _ _ _ _ "); // the text itself is as set
 
-    // The found character stands above the line the underscores draw; where its ink is tells
-    // where it was laid out.
+    // The found character stands above the underscores' line: where its ink is tells where it
+    // was laid out.
     const QImage word = rig.get(QStringLiteral("TheWord"))->grab().toImage();
-    const auto inked = [&word](int x, int y) { return qRed(word.pixel(x, y)) > 160 && qGreen(word.pixel(x, y)) < 120; };
-    int lowest = 0;
+    QList<QPoint> ink;
     for (int y = 0; y < word.height(); ++y) {
-        for (int x = 0; x < word.width(); ++x)
-            lowest = inked(x, y) ? y : lowest;
+        for (int x = 0; x < word.width(); ++x) {
+            if (qRed(word.pixel(x, y)) > 160 && qGreen(word.pixel(x, y)) < 120)
+                ink.append({x, y});
+        }
     }
+    QVERIFY(!ink.isEmpty());
+    const int underscores = ink.last().y() - 4;
     qint64 sumX = 0;
     qint64 count = 0;
-    for (int y = 0; y < lowest - 4; ++y) {
-        for (int x = 0; x < word.width(); ++x) {
-            if (inked(x, y)) {
-                sumX += x;
-                ++count;
-            }
-        }
+    for (const QPoint &p : ink) {
+        sumX += p.y() < underscores ? p.x() : 0;
+        count += p.y() < underscores ? 1 : 0;
     }
     QVERIFY(count > 0);
     QCOMPARE(sumX / count > word.width() / 2, rightToLeft);
