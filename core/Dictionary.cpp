@@ -113,6 +113,8 @@ Text decode(QByteArray bytes)
         return decoded(utf8FromUtf16(bytes, QStringConverter::Utf16BE));
     if (bytes.startsWith("\xef\xbb\xbf"))
         bytes.remove(0, 3);
+    if (noByteFrom(bytes, 0x80)) // most lists: nothing more to check
+        return {std::move(bytes), Counting::Bytes};
     if (!bytes.isValidUtf8())
         return decoded(utf8FromWindows1252(bytes));
     return decoded(std::move(bytes));
