@@ -5,11 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <chrono>
-#include <condition_variable>
 #include <cstddef>
-#include <mutex>
-#include <thread>
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -28,39 +24,6 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace velmora::testing {
-
-// Ends the test program with a message when a step has not ended within its time: a hang shows
-// as what hung, not as the test runner's time-out. Steps are checked for what they do; how fast
-// they do it is the benchmark's business, so the time is generous in any build.
-class Watchdog
-{
-public:
-    explicit Watchdog(const char *step, std::chrono::seconds allowed = std::chrono::seconds(120))
-        : m_thread([this, step, allowed] {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            if (!m_ended.wait_for(lock, allowed, [this] { return m_done; }))
-                qFatal("%s did not end within %lld s", step, static_cast<long long>(allowed.count()));
-        })
-    {
-    }
-    ~Watchdog()
-    {
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_done = true;
-        }
-        m_ended.notify_one();
-        m_thread.join();
-    }
-    Watchdog(const Watchdog &) = delete;
-    Watchdog &operator=(const Watchdog &) = delete;
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_ended;
-    bool m_done = false;
-    std::thread m_thread;
-};
 
 // Heap bytes the process holds right now.
 inline std::size_t heapInUse()
