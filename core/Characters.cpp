@@ -138,12 +138,6 @@ Q_ALWAYS_INLINE char32_t nextCodePoint(const Unit *text, qsizetype &i, qsizetype
     return c < 0 ? U'\uFFFD' : char32_t(c);
 }
 
-// UTF-8 decoded whole: U+FEFF at its start is a character here, not a byte-order mark.
-QString fromUtf8(QByteArrayView utf8)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return decoder(utf8);
-}
 
 // ICU's character boundaries, one iterator for the thread; null if ICU has no data for them.
 icu::BreakIterator *characterBreaks()
@@ -369,6 +363,12 @@ bool belowCombiningMarks(QByteArrayView utf8)
 }
 
 } // namespace
+
+QString fromUtf8(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(utf8);
+}
 
 CharacterList::CharacterList(const QString &text)
     : m_text(text)

@@ -37,6 +37,9 @@ private:
     QList<qint32> m_ends;
 };
 
+// UTF-8 decoded whole: a U+FEFF at its start is a character, not a byte-order mark.
+QString fromUtf8(QByteArrayView utf8);
+
 // Valid UTF-8 in Stream-Safe Text Format and composed (NFC). A combining grapheme joiner
 // follows every 30 combining marks in a row, so that no run of marks makes composing slow;
 // real text never has such runs. Text that needs no change comes back as it is.

@@ -32,13 +32,6 @@ constexpr bool isDelimiter(char c)
 // Text is converted a stretch at a time, so that no more than a stretch is held twice.
 constexpr qsizetype StretchBytes = 16 * 1024;
 
-// UTF-8 decoded whole: U+FEFF at its start is a character here, not a byte-order mark.
-QString fromUtf8(QByteArrayView utf8)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return decoder(utf8);
-}
-
 // UTF-16 as UTF-8, a stretch at a time. A surrogate that ends a stretch waits for the one
 // that pairs with it; UTF-8 has no room for a surrogate alone, which becomes '?'.
 QByteArray utf8FromUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
@@ -301,7 +294,7 @@ qint32 Dictionary::LengthCounts(int length) const
 
 QString Dictionary::entry(int entryClass, qint32 slot) const
 {
-    return fromUtf8(utf8(entryClass, slot));
+    return characters::fromUtf8(utf8(entryClass, slot));
 }
 
 QString Dictionary::WordsByLength(int length, qint32 slot) const
