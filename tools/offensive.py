@@ -12,9 +12,10 @@ term a line, NFC, case-folded, sorted. tools/wordlists/allowed-<language>.txt, r
 hand, lists words and phrases whose every sense is harmless ("blue tit", "pussy willow").
 
 An entry is refused when a run of its whole words (split at blanks and hyphens) is a term,
-or a term with one of the language's plain inflection endings, or (where the list knows the
-language's words) a compound that ends in a term after a word of four letters or more:
-"chickenshit" goes, "cocktail" and "class" stay. A run inside an allowed phrase is no match.
+or (where the caller gives
+the language's words, for languages that write compounds as one word) a compound that ends
+in a term after a word of four letters or more. A part of a word is never a match on its
+own: "cocktail" and "class" stay. A run inside an allowed phrase is no match.
 """
 
 import json
@@ -34,9 +35,6 @@ SOURCES = {
     "nl": ("nl", None), "pl": ("pl", None), "pt": ("pt", "pt-pt.js"), "pt-BR": ("pt", "pt.js"),
     "ru": ("ru", None), "sv": ("sv", None), "th": ("th", None), "tr": ("tr", None),
 }
-
-# Plain inflection endings a term may carry and still be the term.
-ENDINGS = {"en": ("s", "es")}
 
 SPLIT = re.compile(r"[\s\-\u2010\u2011]+")
 CUSS_ENTRY = re.compile(r"^\s+(?:'([^']+)'|\"([^\"]+)\"|([^\s:'\"]+)):\s*(\d)\s*,?\s*$", re.M)
@@ -80,16 +78,12 @@ class Filter:
         self.terms = {tokens(t) for t in read_list(WORDLISTS / f"offensive-{language}.txt")}
         self.allowed = {tokens(a) for a in read_list(WORDLISTS / f"allowed-{language}.txt")}
         self.longest = max((len(t) for t in self.terms | self.allowed), default=1)
-        self.endings = ENDINGS.get(language, ())
         self.single = {t[0] for t in self.terms if len(t) == 1}
         self.known = {normal(w) for w in known_words}
         self.allowed_hits = set()  # allowed phrases that spared an entry
 
     def _is_term(self, run):
-        if run in self.terms:
-            return True
-        last = run[-1]
-        return any(last.endswith(e) and run[:-1] + (last[: -len(e)],) in self.terms for e in self.endings)
+        return run in self.terms
 
     def _compound(self, token):
         """A term ending a compound after a known word of four letters or more."""
@@ -100,6 +94,10 @@ class Filter:
             if head in self.known and self._is_term((tail,)):
                 return tail
         return None
+
+    def allows(self, entry):
+        """The entry is on the allow-list as a whole."""
+        return tokens(entry) in self.allowed
 
     def offending(self, entry):
         """The term an entry holds, or None."""
