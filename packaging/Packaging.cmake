@@ -125,6 +125,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${CPACK_PACKAGE_HOMEPAGE_URL}")
 # Library dependencies are read from the program by dpkg-shlibdeps (package dpkg-dev).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The word lists make up most of the package; xz keeps it small.
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # What dpkg-shlibdeps cannot see, because nothing links to it:
 #  - fonts-liberation2: the windows ask for "Liberation Sans" by name and are laid out
 #    for its metrics; without it fontconfig substitutes a font of other widths.

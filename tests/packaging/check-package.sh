@@ -169,8 +169,11 @@ start_in() { # FOLDER MESSAGE VARIABLE=VALUE...: the game starts in FOLDER, sayi
   [[ $said != *$'\n'* && $said == $message ]] || fail "with $*, the launcher said: $said"
 }
 is_link_to() { [ -L "$1" ] && [ "$(readlink "$1")" = "$2" ] || fail "$1 is not a link to $2"; }
-is_shipped() { # FOLDER: the shipped dictionary and pictures are linked there
-  is_link_to "$1/Dictionary/Dictionary.txt" "$shipped/Dictionary/Dictionary.txt"
+is_shipped() { # FOLDER: the shipped word lists and pictures are linked there
+  local list
+  for list in "$shipped"/Dictionary/*.txt; do
+    is_link_to "$1/Dictionary/${list##*/}" "$list"
+  done
   is_link_to "$1/Images" "$shipped/Images"
 }
 fallback="; starting with the shipped data in $shipped"
@@ -200,8 +203,10 @@ h="$homes/dangling/velmora"
 mkdir -p "$h/Dictionary"
 ln -s "$homes/gone/Dictionary.txt" "$h/Dictionary/Dictionary.txt"
 ln -s "$homes/gone/Images" "$h/Images"
+ln -s "$shipped/Dictionary/no-longer-shipped.txt" "$h/Dictionary/no-longer-shipped.txt"
 start_in "$h" '' XDG_DATA_HOME="$homes/dangling"
 is_shipped "$h"
+[ ! -L "$h/Dictionary/no-longer-shipped.txt" ] || fail "a link to a list no longer shipped stayed"
 
 # When the folder cannot be made ready, the game starts in the shipped folder and says why.
 h="$homes/in-the-way"
