@@ -823,32 +823,39 @@ void tst_ui::everyLanguageWins()
     QCOMPARE(rig.form.game().state().WrongGuesses, qint16(0));
 }
 
-// Legend: the entry, its first character typed; whether the word field then shows that
-// character right of the cells still hidden, as a word read right to left starts at the right.
+// Legend: the entry, the level that draws it, the one character typed; how many hidden cells
+// the word field then shows left of the found one. A word of Arabic or Hebrew reads from right to
+// left, a number or a Latin word inside it from left to right, and the other way round.
 void tst_ui::rightToLeftEntries_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("hiddenLeft");
 
-    QTest::newRow("Arabic") << u"مرحبا"_qs << true;
-    QTest::newRow("Hebrew") << u"שלום!"_qs << true;
-    QTest::newRow("Latin") << "hello" << false;
+    QTest::newRow("Arabic") << u"مرحبا"_qs << 5 << u"ا"_qs << 0;
+    QTest::newRow("Hebrew") << u"שלום!"_qs << 5 << u"ש"_qs << 4;
+    QTest::newRow("Latin") << "hello" << 5 << "e" << 1;
+    QTest::newRow("a year in Arabic, its last digit") << u"عام 2024"_qs << 8 << "4" << 3;
+    QTest::newRow("a year in Arabic, its zero") << u"عام 2024"_qs << 8 << "0" << 1;
+    QTest::newRow("a Latin word in Arabic") << u"مرحبا Qt ستة"_qs << 12 << "t" << 4;
+    QTest::newRow("an Arabic word after a Latin one") << u"Qt مرحبا"_qs << 8 << u"ا"_qs << 2;
 }
 
 void tst_ui::rightToLeftEntries()
 {
     QFETCH(QString, entry);
-    QFETCH(bool, rightToLeft);
+    QFETCH(int, level);
+    QFETCH(QString, typed);
+    QFETCH(int, hiddenLeft);
 
     WindowRig rig;
     rig.form.game().state().Tables = Dictionary::fromBytes(entry.toUtf8());
-    rig.changeDifficulty(5);
-    rig.guess({entry.first(1)});
-    const QString shown = rig.text(TextField::TheWord);
-    QCOMPARE(shown, entry.first(1) + " _ _ _ _ "); // the text itself is as set
+    rig.changeDifficulty(level);
+    rig.guess({typed});
+    QVERIFY(rig.text(TextField::TheWord).contains(typed + ' ')); // the text itself is as set
 
-    // The found character stands above the underscores' line: where its ink is tells where it
-    // was laid out.
+    // The underscores are the lowest ink; the found character stands above their line.
     const QImage word = rig.get(QStringLiteral("TheWord"))->grab().toImage();
     QList<QPoint> ink;
     for (int y = 0; y < word.height(); ++y) {
@@ -858,15 +865,20 @@ void tst_ui::rightToLeftEntries()
         }
     }
     QVERIFY(!ink.isEmpty());
-    const int underscores = ink.last().y() - 4;
+    const int bottom = ink.last().y();
     qint64 sumX = 0;
     qint64 count = 0;
-    for (const QPoint &p : ink) {
-        sumX += p.y() < underscores ? p.x() : 0;
-        count += p.y() < underscores ? 1 : 0;
+    QList<bool> underscore(word.width(), false);
+    for (const QPoint &p : std::as_const(ink)) {
+        sumX += p.y() < bottom - 4 ? p.x() : 0;
+        count += p.y() < bottom - 4 ? 1 : 0;
+        underscore[p.x()] = underscore[p.x()] || p.y() >= bottom - 1;
     }
     QVERIFY(count > 0);
-    QCOMPARE(sumX / count > word.width() / 2, rightToLeft);
+    int left = 0;
+    for (qint64 x = 1; x < sumX / count; ++x)
+        left += underscore[x - 1] && !underscore[x] ? 1 : 0;
+    QCOMPARE(left, hiddenLeft);
 }
 
 QTEST_MAIN(tst_ui)
