@@ -1,6 +1,8 @@
 #include "ReadingOrder.h"
 
 #include <unicode/ubidi.h>
+#include <unicode/uchar.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 
@@ -61,6 +63,17 @@ QList<qsizetype> ReadingOrder::line(qsizetype first, qsizetype end) const
         }
     }
     return order;
+}
+
+bool isEmojiPicture(QStringView character)
+{
+    if (character.isEmpty())
+        return false;
+    const auto *units = reinterpret_cast<const UChar *>(character.utf16());
+    const auto length = int32_t(character.size());
+    UChar32 first = 0;
+    U16_GET(units, 0, 0, length, first);
+    return u_stringHasBinaryProperty(units, length, UCHAR_RGI_EMOJI) || u_hasBinaryProperty(first, UCHAR_EMOJI_PRESENTATION);
 }
 
 } // namespace velmora

@@ -41,4 +41,10 @@ private:
     std::unique_ptr<UBiDi, void (*)(UBiDi *)> m_paragraph;
 };
 
+// Whether a character is an emoji picture: a recommended emoji or emoji sequence (a family
+// joined with U+200D, a flag of two letters or of tag characters, a keycap, a skin tone), or any
+// character that starts with a code point shown as emoji by default. The colour emoji font
+// draws each one as a single picture when it draws it whole.
+bool isEmojiPicture(QStringView character);
+
 } // namespace velmora

@@ -158,6 +158,10 @@ void MainForm::buildControls()
     m_letter->setFont(sansFont(24));
     m_letter->setAlignment(Qt::AlignCenter);
     m_letter->setValidator(new OneCharacterValidator(m_letter));
+    // The box holds one character: an emoji picture is drawn whole, by the colour emoji font.
+    connect(m_letter, &QLineEdit::textChanged, m_letter, [this](const QString &text) {
+        m_letter->setFont(isEmojiPicture(text) ? emojiFont(sansFont(24)) : sansFont(24));
+    });
     m_letter->setAccessibleName(QStringLiteral("Letter"));
     m_enterCharacter = addButton("EnterCharacter", QStringLiteral("Try it!"), this, 18);
     m_wordLength = addLabel("WordLengthLabel", this, 13.5, Qt::AlignLeft,

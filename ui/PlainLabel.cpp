@@ -1,5 +1,7 @@
 #include "PlainLabel.h"
 
+#include "Twips.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
@@ -40,6 +42,16 @@ void PlainLabel::setFullText(const QString &text)
         return;
     m_fullText = text;
     setText(shownPart(m_fullText));
+    m_pictures.clear();
+    const characters::CharacterList shown(QLabel::text());
+    const QFont emoji = emojiFont(font());
+    QTextCharFormat picture;
+    picture.setFontFamilies(emoji.families());
+    picture.setFontStyleStrategy(emoji.styleStrategy());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (isEmojiPicture(shown.at(i)))
+            m_pictures.append({int(shown.at(i).data() - shown.text().data()), int(shown.at(i).size()), picture});
+    }
     showAsSentence(Qt::LeftToRight);
 }
 
@@ -81,6 +93,7 @@ void PlainLabel::paintSentence(QPainter &painter) const
     option.setTextDirection(m_direction);
     QTextLayout layout(text(), font(), this);
     layout.setTextOption(option);
+    layout.setFormats(m_pictures);
     layout.beginLayout();
     for (qreal y = 0; y < box.height();) {
         QTextLine line = layout.createLine();
@@ -98,13 +111,16 @@ void PlainLabel::paintCells(QPainter &painter) const
 {
     const QString shown = text();
     const QRectF box = contentsRect();
+    const QFont pictureFont = emojiFont(font());
     const QFontMetricsF plain(font(), this);
+    const QFontMetricsF pictures(pictureFont, this);
     const qreal gap = m_spaced ? plain.horizontalAdvance(QLatin1Char(' ')) : 0;
     const Qt::Alignment horizontal = QStyle::visualAlignment(m_direction, alignment()) & Qt::AlignHorizontal_Mask;
 
     struct Measured
     {
         QString text;
+        bool picture = false;
         qreal width = 0;
     };
     QList<Measured> line;
@@ -113,12 +129,18 @@ void PlainLabel::paintCells(QPainter &painter) const
         // As many cells as the line holds, at least one.
         line.clear();
         qreal width = -gap;
+        qreal ascent = plain.ascent();
+        qreal descent = plain.descent();
         for (qsizetype i = first; i < m_cells.size(); ++i) {
             Measured cell{shown.sliced(m_cells.at(i).start, m_cells.at(i).size)};
-            cell.width = plain.horizontalAdvance(cell.text);
+            cell.picture = isEmojiPicture(cell.text);
+            const QFontMetricsF &metrics = cell.picture ? pictures : plain;
+            cell.width = metrics.horizontalAdvance(cell.text);
             if (!line.isEmpty() && width + gap + cell.width > box.width())
                 break;
             width += gap + cell.width;
+            ascent = std::max(ascent, metrics.ascent());
+            descent = std::max(descent, metrics.descent());
             line.append(std::move(cell));
         }
         const qsizetype end = first + line.size();
@@ -140,10 +162,11 @@ void PlainLabel::paintCells(QPainter &painter) const
             x += box.width() - width;
         for (const qsizetype i : std::as_const(order)) {
             const Measured &cell = line.at(i - first);
-            painter.drawText(QPointF(x, top + plain.ascent()), cell.text);
+            painter.setFont(cell.picture ? pictureFont : font());
+            painter.drawText(QPointF(x, top + ascent), cell.text);
             x += cell.width + gap;
         }
-        top += plain.ascent() + plain.descent();
+        top += ascent + descent;
         first = end;
     }
 }

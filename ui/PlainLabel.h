@@ -12,7 +12,8 @@ namespace velmora {
 // A label for game texts: plain text only, opaque, word-wrapped from the top of its box and
 // clipped to it. It keeps the full text for reading back but lays out and paints only its
 // beginning, far more than the box can show, so a text of many megabytes costs no layout time.
-// A word too long for a line is broken wherever it must be.
+// A word too long for a line is broken wherever it must be. Emoji pictures (isEmojiPicture) are
+// drawn whole by the colour emoji font.
 class PlainLabel final : public QLabel
 {
     Q_OBJECT
@@ -56,6 +57,7 @@ private:
 
     QString m_fullText;
     Qt::LayoutDirection m_direction = Qt::LeftToRight;
+    QList<QTextLayout::FormatRange> m_pictures; // the emoji pictures of text(), as a sentence
     bool m_asCells = false;
     QList<Cell> m_cells;
     bool m_spaced = false;

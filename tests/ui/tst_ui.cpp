@@ -59,6 +59,8 @@ private slots:
     void everyLanguageWins();
     void rightToLeftEntries_data();
     void rightToLeftEntries();
+    void emojiDrawnWhole_data();
+    void emojiDrawnWhole();
 
 private:
     QTemporaryDir m_folder;
@@ -879,6 +881,57 @@ void tst_ui::rightToLeftEntries()
     for (qint64 x = 1; x < sumX / count; ++x)
         left += underscore[x - 1] && !underscore[x] ? 1 : 0;
     QCOMPARE(left, hiddenLeft);
+}
+
+// Legend: an emoji of several code points, one character of the game.
+void tst_ui::emojiDrawnWhole_data()
+{
+    QTest::addColumn<QString>("emoji");
+
+    QTest::newRow("a family") << u"👨‍👩‍👧‍👦"_qs;
+    QTest::newRow("the rainbow flag") << u"🏳️‍🌈"_qs;
+    QTest::newRow("a keycap") << u"1️⃣"_qs;
+    QTest::newRow("England") << u"🏴󠁧󠁢󠁥󠁮󠁧󠁿"_qs;
+    QTest::newRow("Scotland") << u"🏴󠁧󠁢󠁳󠁣󠁴󠁿"_qs;
+    QTest::newRow("Wales") << u"🏴󠁧󠁢󠁷󠁬󠁳󠁿"_qs;
+}
+
+// Each is drawn as one picture, in the guess box, the word field and the guesses: its ink, above
+// the comma after a guess, is no wider than a picture of one emoji.
+void tst_ui::emojiDrawnWhole()
+{
+    QFETCH(QString, emoji);
+
+    // How wide the upper half of a widget's ink is (a comma stays below it), to how tall it all is.
+    const auto inkWidthToHeight = [](QWidget *widget, int margin) {
+        const QImage image = widget->grab().toImage();
+        const QRgb ground = image.pixel(margin, margin);
+        QRect all;
+        QRect upper;
+        for (QRect *ink : {&all, &upper}) {
+            for (int y = margin; y < (ink == &all ? image.height() - margin : all.center().y()); ++y) {
+                for (int x = margin; x < image.width() - margin; ++x) {
+                    const QRgb p = image.pixel(x, y);
+                    if (qAbs(qRed(p) - qRed(ground)) + qAbs(qGreen(p) - qGreen(ground)) + qAbs(qBlue(p) - qBlue(ground)) > 30)
+                        *ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return qreal(upper.width()) / all.height();
+    };
+
+    WindowRig rig;
+    rig.form.game().state().Tables = Dictionary::fromBytes((emoji + u' ').toUtf8());
+    rig.changeDifficulty(2);
+    WindowRig::type(rig.get(QStringLiteral("Letter")), emoji);
+    rig.get(QStringLiteral("NewGame"))->setFocus(); // no text cursor beside the picture
+    rig.get(QStringLiteral("Letter"))->resize(200, 45); // room for pieces side by side
+    QVERIFY(inkWidthToHeight(rig.get(QStringLiteral("Letter")), 3) < 1.4);
+    rig.boxes.answer({Answer::No});
+    rig.click(QStringLiteral("EnterCharacter")); // won
+    QCOMPARE(rig.text(TextField::TheWord), emoji + u"   "_qs);
+    QVERIFY(inkWidthToHeight(rig.get(QStringLiteral("TheWord")), 0) < 1.4);
+    QVERIFY(inkWidthToHeight(rig.get(QStringLiteral("LettersUsed")), 0) < 1.4);
 }
 
 QTEST_MAIN(tst_ui)
