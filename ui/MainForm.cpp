@@ -10,6 +10,7 @@
 #include "MessagePrompter.h"
 #include "OneCharacterValidator.h"
 #include "PlainLabel.h"
+#include "ReadingOrder.h"
 #include "Texts.h"
 #include "Twips.h"
 #include "programSettings.h"
@@ -23,8 +24,13 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include <memory>
+#include <optional>
+
 namespace velmora {
 namespace {
+
+using characters::CharacterList;
 
 const QString HelpText = QStringLiteral(
     "Click 'New Game' in the Settings section to allow the computer to generate a new word for you. "
@@ -68,6 +74,41 @@ QPixmap blankPicture()
     QPixmap picture(BlankPictureSize);
     picture.fill(Qt::white);
     return picture;
+}
+
+// Each character of text a cell of its own.
+QList<PlainLabel::Cell> characterCells(const QString &text)
+{
+    const CharacterList characters(text);
+    QList<PlainLabel::Cell> cells;
+    for (qsizetype i = 0; i < characters.size(); ++i)
+        cells.append({characters.at(i).data() - text.constData(), characters.at(i).size()});
+    return cells;
+}
+
+// The cells of the mask the word field shows: each character of the entry, or '_' while it is
+// hidden, and a blank after each. None when the field shows something else; the last cell may be
+// cut off where the field stops showing text.
+std::optional<QList<PlainLabel::Cell>> maskCells(const PlainLabel &field, const CharacterList &letters)
+{
+    const QString shown = field.text();
+    QList<PlainLabel::Cell> cells;
+    qsizetype at = 0;
+    for (qsizetype i = 0; i < letters.size() && at < shown.size(); ++i) {
+        const QStringView rest = QStringView(shown).sliced(at);
+        const QStringView letter = letters.at(i);
+        const qsizetype size = rest.size() > letter.size() && rest.startsWith(letter) && rest.at(letter.size()) == u' ' ? letter.size()
+                             : rest.startsWith(u"_ ")                                                                      ? 1
+                                                                                                                           : 0;
+        if (size == 0)
+            break;
+        cells.append({at, size});
+        at += size + 1;
+    }
+    const bool cutOff = shown.size() < field.fullText().size();
+    if (at < shown.size() && !cutOff)
+        return std::nullopt;
+    return cells;
 }
 
 } // namespace
@@ -117,6 +158,10 @@ void MainForm::buildControls()
     m_letter->setFont(sansFont(24));
     m_letter->setAlignment(Qt::AlignCenter);
     m_letter->setValidator(new OneCharacterValidator(m_letter));
+    // The box holds one character: an emoji picture is drawn whole, by the colour emoji font.
+    connect(m_letter, &QLineEdit::textChanged, m_letter, [this](const QString &text) {
+        m_letter->setFont(isEmojiPicture(text) ? emojiFont(sansFont(24)) : sansFont(24));
+    });
     m_letter->setAccessibleName(QStringLiteral("Letter"));
     m_enterCharacter = addButton("EnterCharacter", QStringLiteral("Try it!"), this, 18);
     m_wordLength = addLabel("WordLengthLabel", this, 13.5, Qt::AlignLeft,
@@ -206,14 +251,25 @@ void MainForm::setText(TextField field, const QString &text)
         return;
     }
     label(field)->setFullText(text);
-    if (field == TextField::TheWord || field == TextField::LettersUsed) {
-        // Both read the way the entry does: a word of Arabic or Hebrew from right to left. The
-        // answer is laid out as the word it is; cells and guesses stand strictly in order.
-        const QString &entry = m_game.state().CurrentWord;
-        const bool answer = field == TextField::TheWord && text == entry;
-        label(field)->setReadingDirection(entry.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, !answer);
-    }
-    if (field == TextField::TheWord) {
+    // Both read the way the entry does: a word of Arabic or Hebrew from right to left.
+    const GameState &state = m_game.state();
+    const auto entryDirection = [&state] { return state.CurrentWord.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight; };
+    if (field == TextField::LettersUsed) {
+        // The guesses, one after the other in the order they were made.
+        m_lettersUsed->showAsCells(characterCells(m_lettersUsed->text()), false, entryDirection());
+    } else if (field == TextField::TheWord) {
+        // The answer is laid out as the word it is; each cell of the mask stands where its
+        // character stands in that word, so the two agree cell for cell.
+        std::optional<QList<PlainLabel::Cell>> cells;
+        if (text != state.CurrentWord)
+            cells = maskCells(*m_theWord, state.WordLetters);
+        if (cells) {
+            auto order = std::make_unique<ReadingOrder>(state.WordLetters, cells->size());
+            const Qt::LayoutDirection direction = order->isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+            m_theWord->showAsCells(std::move(*cells), true, direction, std::move(order));
+        } else {
+            m_theWord->showAsSentence(entryDirection());
+        }
         const QString description = m_game.spokenWordField(text);
         m_theWord->setAccessibleDescription(description);
         m_theWordReading->setReading(description);

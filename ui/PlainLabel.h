@@ -1,13 +1,19 @@
 #pragma once
 
+#include "ReadingOrder.h"
+
 #include <QLabel>
+#include <QTextLayout>
+
+#include <memory>
 
 namespace velmora {
 
 // A label for game texts: plain text only, opaque, word-wrapped from the top of its box and
 // clipped to it. It keeps the full text for reading back but lays out and paints only its
 // beginning, far more than the box can show, so a text of many megabytes costs no layout time.
-// A word too long for a line is broken wherever it must be.
+// A word too long for a line is broken wherever it must be. Emoji pictures (isEmojiPicture) are
+// drawn whole by the colour emoji font.
 class PlainLabel final : public QLabel
 {
     Q_OBJECT
@@ -19,22 +25,43 @@ public:
     PlainLabel(const QString &objectName, Qt::Alignment horizontal, QWidget *parent);
 
     // fullText() returns exactly what setFullText() was given; QLabel::text() holds only the
-    // part shown, which is also what assistive technology reads.
+    // part shown, which is also what assistive technology reads. A new text is shown as a
+    // sentence read left to right until told otherwise.
     void setFullText(const QString &text);
     const QString &fullText() const { return m_fullText; }
 
-    // The direction the text is read in. In strict order its characters stand one after the
-    // other in that direction, whatever their script (a row of cells, a list of guesses);
-    // otherwise the text is laid out as a sentence of that direction (the answer).
-    void setReadingDirection(Qt::LayoutDirection direction, bool strictOrder);
+    // The text as a sentence of the direction given, its words where Unicode's order puts them
+    // (the answer, the help).
+    void showAsSentence(Qt::LayoutDirection direction);
+
+    // A piece of text() painted on its own.
+    struct Cell
+    {
+        qsizetype start = 0;
+        qsizetype size = 0;
+    };
+    // The text as a row of cells (the cells of a mask, the guesses), each painted on its own,
+    // `spaced` a blank's width apart, and the row broken into lines between cells. Within a line
+    // the cells stand where `order` puts characters of the same index; without an order, one
+    // after the other in the direction given. Lines start at the direction's leading edge, or
+    // centred in a centred label.
+    void showAsCells(QList<Cell> cells, bool spaced, Qt::LayoutDirection direction,
+                     std::unique_ptr<const ReadingOrder> order = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintSentence(QPainter &painter) const;
+    void paintCells(QPainter &painter) const;
+
     QString m_fullText;
     Qt::LayoutDirection m_direction = Qt::LeftToRight;
-    bool m_strictOrder = false;
+    QList<QTextLayout::FormatRange> m_pictures; // the emoji pictures of text(), as a sentence
+    bool m_asCells = false;
+    QList<Cell> m_cells;
+    bool m_spaced = false;
+    std::unique_ptr<const ReadingOrder> m_order;
 };
 
 } // namespace velmora

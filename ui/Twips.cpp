@@ -32,4 +32,13 @@ QFont sansFont(qreal pointSize, bool bold)
     return font;
 }
 
+QFont emojiFont(const QFont &like)
+{
+    QFont font = like;
+    font.setFamilies({QStringLiteral("Noto Color Emoji")});
+    // No other font may lend a code point the emoji font leaves to the shaper, such as U+FE0F.
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 } // namespace velmora

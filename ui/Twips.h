@@ -31,6 +31,11 @@ void placeControls(QWidget &window, const QList<TwipsRect> &table);
 // the frame a control sits in.
 QFont sansFont(qreal pointSize, bool bold = false);
 
+// The colour emoji font alone, at the size and weight of like, with no other font merged in: an
+// emoji sequence drawn in it becomes one picture, where a font list would take the joiners,
+// selectors or digits of the sequence from another font and break the picture apart.
+QFont emojiFont(const QFont &like);
+
 // The size of the windows' own text where a control gives none.
 inline constexpr qreal BaseFontPoints = 8.25;
 

@@ -59,6 +59,8 @@ private slots:
     void everyLanguageWins();
     void rightToLeftEntries_data();
     void rightToLeftEntries();
+    void emojiDrawnWhole_data();
+    void emojiDrawnWhole();
 
 private:
     QTemporaryDir m_folder;
@@ -823,32 +825,39 @@ void tst_ui::everyLanguageWins()
     QCOMPARE(rig.form.game().state().WrongGuesses, qint16(0));
 }
 
-// Legend: the entry, its first character typed; whether the word field then shows that
-// character right of the cells still hidden, as a word read right to left starts at the right.
+// Legend: the entry, the level that draws it, the one character typed; how many hidden cells
+// the word field then shows left of the found one. A word of Arabic or Hebrew reads from right to
+// left, a number or a Latin word inside it from left to right, and the other way round.
 void tst_ui::rightToLeftEntries_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("hiddenLeft");
 
-    QTest::newRow("Arabic") << u"مرحبا"_qs << true;
-    QTest::newRow("Hebrew") << u"שלום!"_qs << true;
-    QTest::newRow("Latin") << "hello" << false;
+    QTest::newRow("Arabic") << u"مرحبا"_qs << 5 << u"ا"_qs << 0;
+    QTest::newRow("Hebrew") << u"שלום!"_qs << 5 << u"ש"_qs << 4;
+    QTest::newRow("Latin") << "hello" << 5 << "e" << 1;
+    QTest::newRow("a year in Arabic, its last digit") << u"عام 2024"_qs << 8 << "4" << 3;
+    QTest::newRow("a year in Arabic, its zero") << u"عام 2024"_qs << 8 << "0" << 1;
+    QTest::newRow("a Latin word in Arabic") << u"مرحبا Qt ستة"_qs << 12 << "t" << 4;
+    QTest::newRow("an Arabic word after a Latin one") << u"Qt مرحبا"_qs << 8 << u"ا"_qs << 2;
 }
 
 void tst_ui::rightToLeftEntries()
 {
     QFETCH(QString, entry);
-    QFETCH(bool, rightToLeft);
+    QFETCH(int, level);
+    QFETCH(QString, typed);
+    QFETCH(int, hiddenLeft);
 
     WindowRig rig;
     rig.form.game().state().Tables = Dictionary::fromBytes(entry.toUtf8());
-    rig.changeDifficulty(5);
-    rig.guess({entry.first(1)});
-    const QString shown = rig.text(TextField::TheWord);
-    QCOMPARE(shown, entry.first(1) + " _ _ _ _ "); // the text itself is as set
+    rig.changeDifficulty(level);
+    rig.guess({typed});
+    QVERIFY(rig.text(TextField::TheWord).contains(typed + ' ')); // the text itself is as set
 
-    // The found character stands above the underscores' line: where its ink is tells where it
-    // was laid out.
+    // The underscores are the lowest ink; the found character stands above their line.
     const QImage word = rig.get(QStringLiteral("TheWord"))->grab().toImage();
     QList<QPoint> ink;
     for (int y = 0; y < word.height(); ++y) {
@@ -858,15 +867,71 @@ void tst_ui::rightToLeftEntries()
         }
     }
     QVERIFY(!ink.isEmpty());
-    const int underscores = ink.last().y() - 4;
+    const int bottom = ink.last().y();
     qint64 sumX = 0;
     qint64 count = 0;
-    for (const QPoint &p : ink) {
-        sumX += p.y() < underscores ? p.x() : 0;
-        count += p.y() < underscores ? 1 : 0;
+    QList<bool> underscore(word.width(), false);
+    for (const QPoint &p : std::as_const(ink)) {
+        sumX += p.y() < bottom - 4 ? p.x() : 0;
+        count += p.y() < bottom - 4 ? 1 : 0;
+        underscore[p.x()] = underscore[p.x()] || p.y() >= bottom - 1;
     }
     QVERIFY(count > 0);
-    QCOMPARE(sumX / count > word.width() / 2, rightToLeft);
+    int left = 0;
+    for (qint64 x = 1; x < sumX / count; ++x)
+        left += underscore[x - 1] && !underscore[x] ? 1 : 0;
+    QCOMPARE(left, hiddenLeft);
+}
+
+// Legend: an emoji of several code points, one character of the game.
+void tst_ui::emojiDrawnWhole_data()
+{
+    QTest::addColumn<QString>("emoji");
+
+    QTest::newRow("a family") << u"👨‍👩‍👧‍👦"_qs;
+    QTest::newRow("the rainbow flag") << u"🏳️‍🌈"_qs;
+    QTest::newRow("a keycap") << u"1️⃣"_qs;
+    QTest::newRow("England") << u"🏴󠁧󠁢󠁥󠁮󠁧󠁿"_qs;
+    QTest::newRow("Scotland") << u"🏴󠁧󠁢󠁳󠁣󠁴󠁿"_qs;
+    QTest::newRow("Wales") << u"🏴󠁧󠁢󠁷󠁬󠁳󠁿"_qs;
+}
+
+// Each is drawn as one picture, in the guess box, the word field and the guesses: its ink, above
+// the comma after a guess, is no wider than a picture of one emoji.
+void tst_ui::emojiDrawnWhole()
+{
+    QFETCH(QString, emoji);
+
+    // How wide the upper half of a widget's ink is (a comma stays below it), to how tall it all is.
+    const auto inkWidthToHeight = [](QWidget *widget, int margin) {
+        const QImage image = widget->grab().toImage();
+        const QRgb ground = image.pixel(margin, margin);
+        QRect all;
+        QRect upper;
+        for (QRect *ink : {&all, &upper}) {
+            for (int y = margin; y < (ink == &all ? image.height() - margin : all.center().y()); ++y) {
+                for (int x = margin; x < image.width() - margin; ++x) {
+                    const QRgb p = image.pixel(x, y);
+                    if (qAbs(qRed(p) - qRed(ground)) + qAbs(qGreen(p) - qGreen(ground)) + qAbs(qBlue(p) - qBlue(ground)) > 30)
+                        *ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return qreal(upper.width()) / all.height();
+    };
+
+    WindowRig rig;
+    rig.form.game().state().Tables = Dictionary::fromBytes((emoji + u' ').toUtf8());
+    rig.changeDifficulty(2);
+    WindowRig::type(rig.get(QStringLiteral("Letter")), emoji);
+    rig.get(QStringLiteral("NewGame"))->setFocus(); // no text cursor beside the picture
+    rig.get(QStringLiteral("Letter"))->resize(200, 45); // room for pieces side by side
+    QVERIFY(inkWidthToHeight(rig.get(QStringLiteral("Letter")), 3) < 1.4);
+    rig.boxes.answer({Answer::No});
+    rig.click(QStringLiteral("EnterCharacter")); // won
+    QCOMPARE(rig.text(TextField::TheWord), emoji + u"   "_qs);
+    QVERIFY(inkWidthToHeight(rig.get(QStringLiteral("TheWord")), 0) < 1.4);
+    QVERIFY(inkWidthToHeight(rig.get(QStringLiteral("LettersUsed")), 0) < 1.4);
 }
 
 QTEST_MAIN(tst_ui)
