@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 #include <cstdio>
 #include <optional>
@@ -29,6 +30,25 @@ void print(std::FILE *stream, const QString &text)
     std::fputs(qUtf8Printable(text), stream);
 }
 
+// The word lists in other languages that come with the game, one a line: the name to type and
+// the language, in English and in its own words ("  de.txt     German, Deutsch").
+QString languageLists()
+{
+    QString lines;
+    for (const QString &code : QStringLiteral(VELMORA_LANGUAGE_LISTS).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QLocale locale(code);
+        const bool regional = code.contains(QLatin1Char('-'));
+        QString english = QLocale::languageToString(locale.language());
+        QString own = locale.nativeLanguageName();
+        if (regional) {
+            english += QStringLiteral(" (%1)").arg(QLocale::territoryToString(locale.territory()));
+            own += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+        }
+        lines += QStringLiteral("  %1 %2, %3\n").arg(code + QStringLiteral(".txt"), -10).arg(english, own);
+    }
+    return lines;
+}
+
 // Answers --help and --version and refuses anything it does not know, before any window is
 // made or any file read, so that none of it needs a display. Returns the exit status when
 // the program ends here.
@@ -36,10 +56,15 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -platform, as Qt spells it
-    parser.setApplicationDescription(QStringLiteral(
-        "Guess the hidden word or phrase one letter at a time.\n"
-        "Word lists of your own go in the Dictionary folder: velmora(6) says where it is.\n"
-        "Qt's options for graphical programs, such as -platform and -style, are passed on to Qt."));
+    const QString lists = languageLists();
+    parser.setApplicationDescription(
+        QStringLiteral("Guess the hidden word or phrase one letter at a time.\n")
+        + (lists.isEmpty() ? QString()
+                           : QStringLiteral("The game starts with its English list. To play in another language, type the\n"
+                                            "name of its list into the settings window:\n")
+                                 + lists)
+        + QStringLiteral("Word lists of your own go in the Dictionary folder: velmora(6) says where it is.\n"
+                         "Qt's options for graphical programs, such as -platform and -style, are passed on to Qt."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
