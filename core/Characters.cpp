@@ -2,9 +2,16 @@
 
 #include <QStringDecoder>
 
+#include <QByteArray>
+#include <QHash>
+
 #include <unicode/brkiter.h>
+#include <unicode/casemap.h>
+#include <unicode/edits.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
+#include <unicode/ucptrie.h>
+#include <unicode/umutablecptrie.h>
 #include <unicode/uniset.h>
 #include <unicode/ustring.h>
 #include <unicode/utext.h>
@@ -362,6 +369,94 @@ bool belowCombiningMarks(QByteArrayView utf8)
     return std::none_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xCC; });
 }
 
+
+// The text in lower case, as the game shows it: by Unicode's rules, in context (a capital sigma
+// ending a word becomes ς), but "İ" as "i", its simple lower case, so that no character gains a
+// dot. `edits`, when given, records where each code point's lower case lies.
+QString lowerCase(const QString &text, icu::Edits *edits)
+{
+    QString source = text;
+    source.replace(QChar(0x0130), QLatin1Char('I')); // the same length: offsets stay
+    QString lower(source.size(), Qt::Uninitialized);
+    for (;;) {
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length = icu::CaseMap::toLower("", 0, QStringView(source).utf16(), int32_t(source.size()),
+                                                     reinterpret_cast<char16_t *>(lower.data()), int32_t(lower.size()),
+                                                     edits, status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            lower.resize(length);
+            continue;
+        }
+        if (U_FAILURE(status)) {
+            if (edits)
+                edits->reset(); // lower-cased by Qt, code point for code point
+            return source.toLower();
+        }
+        lower.resize(length);
+        return lower;
+    }
+}
+
+// The tag characters that follow a black flag to spell a subdivision: England's flag and
+// Scotland's differ in their tags alone. Default-ignorable, yet part of what a guess must match.
+bool isTag(UChar32 c)
+{
+    return c >= 0xE0020 && c <= 0xE007F;
+}
+
+// Final letters and the letters they are the final forms of, as Unicode names them: "HEBREW
+// LETTER FINAL MEM" is the final form of "HEBREW LETTER MEM". No property pairs them (case
+// folding pairs only ς with σ); Unicode's names never change. Read from ICU once, among the
+// letters that have neither case nor a decomposition.
+class FinalForms
+{
+public:
+    FinalForms()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::UnicodeSet letters = setOf(u"[[:Lo:]&[:dt=none:]-[:Ideographic:]]");
+        Names names;
+        for (int32_t r = 0; r < letters.getRangeCount(); ++r)
+            u_enumCharNames(letters.getRangeStart(r), letters.getRangeEnd(r) + 1, noteName, &names, U_UNICODE_CHAR_NAME, &status);
+        UMutableCPTrie *pairs = umutablecptrie_open(0, 0, &status);
+        for (const auto &[finalForm, ordinaryName] : std::as_const(names.finals)) {
+            if (const auto ordinary = names.letters.constFind(ordinaryName); ordinary != names.letters.cend())
+                umutablecptrie_set(pairs, finalForm, uint32_t(*ordinary), &status);
+        }
+        m_trie.reset(umutablecptrie_buildImmutable(pairs, UCPTRIE_TYPE_SMALL, UCPTRIE_VALUE_BITS_32, &status));
+        umutablecptrie_close(pairs);
+        if (U_FAILURE(status))
+            m_trie.reset();
+    }
+
+    UChar32 ordinary(UChar32 c) const
+    {
+        const uint32_t ordinary = m_trie ? ucptrie_get(m_trie.get(), c) : 0;
+        return ordinary ? UChar32(ordinary) : c;
+    }
+
+private:
+    struct Names
+    {
+        QHash<QByteArray, UChar32> letters;
+        QList<std::pair<UChar32, QByteArray>> finals; // with the name of the ordinary letter
+    };
+
+    static UBool noteName(void *context, UChar32 c, UCharNameChoice, const char *name, int32_t length)
+    {
+        static constexpr QByteArrayView Final = " LETTER FINAL ";
+        Names &names = *static_cast<Names *>(context);
+        const QByteArrayView n(name, length);
+        if (const qsizetype at = n.indexOf(Final); at >= 0)
+            names.finals.append({c, n.first(at).toByteArray() + " LETTER " + n.sliced(at + Final.size()).toByteArray()});
+        else
+            names.letters.insert(n.toByteArray(), c);
+        return true;
+    }
+
+    std::unique_ptr<UCPTrie, decltype(&ucptrie_close)> m_trie{nullptr, ucptrie_close};
+};
+
 } // namespace
 
 QString fromUtf8(QByteArrayView utf8)
@@ -381,6 +476,27 @@ CharacterList::CharacterList(const QString &text)
         return true;
     });
     m_ends.resize(next - m_ends.constData());
+}
+
+CharacterList CharacterList::lowered() const
+{
+    icu::Edits edits;
+    CharacterList lower;
+    lower.m_text = lowerCase(m_text, &edits);
+    if (!edits.hasChanges()) {
+        lower.m_ends = m_ends;
+        return lower;
+    }
+    // A character ends between two code points, where the lower case of one ends and that of
+    // the next begins.
+    lower.m_ends.reserve(m_ends.size());
+    icu::Edits::Iterator changes = edits.getFineIterator();
+    UErrorCode status = U_ZERO_ERROR;
+    for (const qint32 end : m_ends)
+        lower.m_ends.append(changes.destinationIndexFromSourceIndex(end, status));
+    if (U_FAILURE(status))
+        return CharacterList(lower.m_text);
+    return lower;
 }
 
 CharacterList CharacterList::keys() const
@@ -475,34 +591,32 @@ qint32 lettersToFind(QByteArrayView utf8, qint32 enough)
 
 QString lowered(const QString &text)
 {
-    QString source = text;
-    source.replace(QChar(0x0130), QLatin1Char('I'));
-    QString lower(source.size(), Qt::Uninitialized);
-    for (;;) {
-        UErrorCode status = U_ZERO_ERROR;
-        const int32_t length = u_strToLower(reinterpret_cast<UChar *>(lower.data()), int32_t(lower.size()),
-                                            QStringView(source).utf16(), int32_t(source.size()), "", &status);
-        if (status == U_BUFFER_OVERFLOW_ERROR) {
-            lower.resize(length);
-            continue;
-        }
-        if (U_FAILURE(status))
-            return source.toLower();
-        lower.resize(length);
-        return lower;
-    }
+    return lowerCase(text, nullptr);
 }
 
 QString key(QStringView character)
 {
     if (character.size() == 1 && character.front().unicode() < 0x80)
         return character.toString().toLower();
+    QString folded;
+    folded.reserve(character.size());
+    for (qsizetype i = 0; i < character.size();)
+        folded += QChar::fromUcs4(char32_t(u_foldCase(u_tolower(UChar32(nextCodePoint(character.utf16(), i, character.size()))), U_FOLD_CASE_DEFAULT)));
+    UErrorCode status = U_ZERO_ERROR;
+    if (const icu::Normalizer2 *normalizer = nfc(); normalizer && !normalizer->isNormalized(unicodeAlias(folded), status)) {
+        status = U_ZERO_ERROR;
+        const icu::UnicodeString normal = normalizer->normalize(unicodeAlias(folded), status);
+        if (U_SUCCESS(status))
+            folded = fromUnicodeString(normal);
+    }
+
     QString k;
-    k.reserve(character.size());
-    for (qsizetype i = 0; i < character.size();) {
-        const UChar32 c = UChar32(nextCodePoint(character.utf16(), i, character.size()));
-        if (!u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
-            k += QChar::fromUcs4(char32_t(u_foldCase(u_tolower(c), U_FOLD_CASE_DEFAULT)));
+    k.reserve(folded.size());
+    static const FinalForms finalForms;
+    for (qsizetype i = 0; i < folded.size();) {
+        const UChar32 c = UChar32(nextCodePoint(folded.utf16(), i, folded.size()));
+        if (isTag(c) || !u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
+            k += QChar::fromUcs4(char32_t(finalForms.ordinary(c)));
     }
     return k;
 }

@@ -28,6 +28,10 @@ public:
     }
     const QString &text() const { return m_text; }
 
+    // The same characters in lower case (see lowered()): each stays one character, even one
+    // whose lower case on its own would be cut in two ("Ⓜ‍❤" as "ⓜ‍❤").
+    CharacterList lowered() const;
+
     // What each character matches a guess by (see key()); the list itself when every key is
     // its own character, as in most words.
     CharacterList keys() const;
@@ -58,9 +62,11 @@ qint32 lettersToFind(QByteArrayView utf8, qint32 enough);
 QString lowered(const QString &text);
 
 // What a guess and a character are compared by: each code point lower-cased, then case-folded
-// (simple mappings), with default-ignorable code points left out. So "i" finds "İ", "σ" finds
-// "ς" and "Σ", "❤" finds "❤️", and a letter followed by a zero-width non-joiner is found by the
-// letter alone.
+// (simple mappings), with default-ignorable code points left out but for tags, then composed
+// (NFC), and a final letter taken for its ordinary form. So "i" finds "İ", "σ" finds "ς" and
+// "Σ", "ǰ" finds "J̌", "מ" finds "ם", "❤" finds "❤️", a letter followed by a zero-width
+// non-joiner is found by the letter alone, and the tags that tell subdivision flags apart
+// (England's from Scotland's) count.
 QString key(QStringView character);
 
 // A character nobody is asked to type: white space (a blank, a tab, a no-break or an

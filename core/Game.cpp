@@ -209,8 +209,9 @@ void Game::GenerateWord()
     if (s.RandomLength)
         s.DifficultyLevel = RandomLevel;
 
-    s.CurrentWord = characters::lowered(s.CurrentWord);
-    s.WordLetters = CharacterList(s.CurrentWord);
+    // Cut into characters before lower-casing, so that a character's cells never depend on its case.
+    s.WordLetters = CharacterList(s.CurrentWord).lowered();
+    s.CurrentWord = s.WordLetters.text();
     s.WordKeys = s.WordLetters.keys();
     // What nobody is asked to type (a blank, any other white space, a control or a format
     // character) is shown from the start; white space makes the entry a phrase.

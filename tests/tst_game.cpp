@@ -323,6 +323,11 @@ private slots:
         QTest::newRow("İ typed is i") << u"İzmir"_qs << 5 << QStringList{u"İ"_qs} << "i _ _ i _ " << "i," << 0 << 2 << false;
         QTest::newRow("a letter finds itself before a non-joiner") << u"ب\u200Cا"_qs << 2 << QStringList{u"ب"_qs} << u"ب\u200C _ "_qs << u"ب,"_qs << 0 << 1 << false;
         QTest::newRow("a skin tone is part of the thumb") << u"👍🏽ab"_qs << 3 << QStringList{u"👍"_qs, u"👍🏽"_qs} << u"👍🏽 _ _ "_qs << u"👍,👍🏽,"_qs << 1 << 1 << false;
+        QTest::newRow("capitals with marks no lower case precomposes") << u"J\u030C\u03A9\u0342\u03AB\u0301H\u0331W\u030A\u0130\u0301x"_qs << 7 << QStringList{u"ǰ"_qs, u"ῶ"_qs, u"ΰ"_qs, u"ẖ"_qs, u"ẘ"_qs, u"í"_qs} << u"j\u030C ω\u0342 ϋ\u0301 h\u0331 w\u030A i\u0301 _ "_qs << u"ǰ,ῶ,ΰ,ẖ,ẘ,í,"_qs << 0 << 6 << false;
+        QTest::newRow("ǰ typed decomposed, then composed: a repeat") << u"J\u030CA"_qs << 2 << QStringList{u"j\u030C"_qs, u"ǰ"_qs} << u"j\u030C _ "_qs << u"ǰ,"_qs << 0 << 1 << false;
+        QTest::newRow("three subdivision flags: Scotland's is one") << u"🏴󠁧󠁢󠁥󠁮󠁧󠁿🏴󠁧󠁢󠁳󠁣󠁴󠁿🏴󠁧󠁢󠁷󠁬󠁳󠁿"_qs << 3 << QStringList{u"🏴󠁧󠁢󠁳󠁣󠁴󠁿"_qs} << u"_ 🏴󠁧󠁢󠁳󠁣󠁴󠁿 _ "_qs << u"🏴󠁧󠁢󠁳󠁣󠁴󠁿,"_qs << 0 << 1 << false;
+        QTest::newRow("a character its lower case would split stays one cell") << u"Ⓜ\u200D❤a"_qs << 2 << QStringList{u"Ⓜ\u200D❤"_qs} << u"ⓜ\u200D❤ _ "_qs << u"ⓜ\u200D❤,"_qs << 0 << 1 << false;
+        QTest::newRow("Hebrew final letters and ordinary ones find each other") << u"כךןףץמים"_qs << 8 << QStringList{u"ך"_qs, u"נ"_qs, u"פ"_qs, u"צ"_qs, u"מ"_qs} << u"כ ך ן ף ץ מ _ ם "_qs << u"ך,נ,פ,צ,מ,"_qs << 0 << 7 << false;
         QTest::newRow("white space of any kind is no guess") << "ab" << 2 << QStringList{"\t", u"\u00a0"_qs, u"\u3000"_qs} << "_ _ " << "" << 0 << 0 << true;
         QTest::newRow("rich text is just characters") << "<b>" << 3 << QStringList{"<", "&"} << "< _ _ " << "<,&," << 1 << 1 << false;
     }
