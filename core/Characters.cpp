@@ -1,12 +1,13 @@
 #include "Characters.h"
 
-#include <QStringDecoder>
-
 #include <QByteArray>
+#include <QFileInfo>
 #include <QHash>
+#include <QStringDecoder>
 
 #include <unicode/brkiter.h>
 #include <unicode/casemap.h>
+#include <unicode/coll.h>
 #include <unicode/edits.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
@@ -19,6 +20,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -499,30 +501,6 @@ CharacterList CharacterList::lowered() const
     return lower;
 }
 
-CharacterList CharacterList::keys() const
-{
-    CharacterList keys;
-    bool same = true; // while every key so far is its own character, nothing is copied
-    for (qsizetype i = 0; i < size(); ++i) {
-        const QStringView character = at(i);
-        const bool lowerAscii = character.size() == 1 && character.front().unicode() < 0x80
-            && !(character.front() >= u'A' && character.front() <= u'Z');
-        if (same && lowerAscii) // its own key, found without making one
-            continue;
-        const QString k = key(character);
-        if (same && k == character)
-            continue;
-        if (same) {
-            keys.m_text = m_text.first(i == 0 ? 0 : m_ends.at(i - 1));
-            keys.m_ends = m_ends.first(i);
-            same = false;
-        }
-        keys.m_text += k;
-        keys.m_ends.append(qint32(keys.m_text.size()));
-    }
-    return same ? *this : keys;
-}
-
 QString composed(const QString &text)
 {
     const icu::Normalizer2 *normalizer = nfc();
@@ -630,6 +608,131 @@ bool isWhiteSpace(QStringView character)
 {
     qsizetype i = 0;
     return !character.isEmpty() && u_isUWhiteSpace(UChar32(nextCodePoint(character.utf16(), i, character.size())));
+}
+
+// A language's idea of the same letter: its collator at primary strength. The keys of one
+// letter are all represented by the first of them met, so that keys stay characters and
+// compare as text; ASCII is met first, so that a plain word is its own keys.
+class GuessMatching::Language
+{
+public:
+    Language(std::unique_ptr<icu::Collator> collator, QString tag)
+        : m_collator(std::move(collator))
+        , m_tag(std::move(tag))
+    {
+        m_asciiKeepsItsKeys = true;
+        for (char16_t c = 0x21; c < 0x7F; ++c) {
+            const QString k(QChar{c});
+            if (!(c >= u'A' && c <= u'Z'))
+                m_asciiKeepsItsKeys = representative(k) == k && m_asciiKeepsItsKeys;
+        }
+    }
+
+    const QString &tag() const { return m_tag; }
+    bool asciiKeepsItsKeys() const { return m_asciiKeepsItsKeys; }
+
+    QString representative(const QString &key)
+    {
+        if (const auto known = m_representatives.constFind(key); known != m_representatives.cend())
+            return *known;
+        QString found = key;
+        if (QByteArray letter = primaryWeights(key); !letter.isEmpty()) {
+            // Tags are nothing to the collator, yet they tell one flag from another.
+            for (qsizetype i = 0; i < key.size();) {
+                if (const char32_t c = nextCodePoint(key.utf16(), i, key.size()); isTag(UChar32(c)))
+                    letter += QStringView(QChar::fromUcs4(c)).toUtf8();
+            }
+            auto first = m_letters.find(letter);
+            if (first == m_letters.end())
+                first = m_letters.insert(letter, key);
+            found = *first;
+        }
+        m_representatives.insert(key, found);
+        return found;
+    }
+
+private:
+    // The collator's primary weights for the text, without the sort key's terminator: empty
+    // when it ignores the text at that strength.
+    QByteArray primaryWeights(const QString &text) const
+    {
+        QByteArray weights(32, Qt::Uninitialized);
+        for (;;) {
+            const int32_t length = m_collator->getSortKey(unicodeAlias(text), reinterpret_cast<uint8_t *>(weights.data()), int32_t(weights.size()));
+            if (length <= weights.size()) {
+                weights.truncate(std::max(length - 1, 0));
+                return weights;
+            }
+            weights.resize(length);
+        }
+    }
+
+    std::unique_ptr<icu::Collator> m_collator; // at primary strength
+    QString m_tag;
+    bool m_asciiKeepsItsKeys = true;
+    QHash<QString, QString> m_representatives; // by key
+    QHash<QByteArray, QString> m_letters; // the first key met, by primary weights and tags
+};
+
+GuessMatching::GuessMatching(std::shared_ptr<Language> language)
+    : m_language(std::move(language))
+{
+}
+
+GuessMatching GuessMatching::forFile(const QString &path)
+{
+    // The name up to its extension must be a well-formed language tag, and its language one of
+    // the languages ICU knows by code: "Dictionary", "words" and "birds" are none.
+    const QString name = QFileInfo(path).completeBaseName();
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale locale = icu::Locale::forLanguageTag(name.toStdString(), status);
+    if (U_FAILURE(status) || locale.isBogus() || *locale.getLanguage() == 0)
+        return {};
+    bool known = false;
+    for (const char *const *code = icu::Locale::getISOLanguages(); *code && !known; ++code)
+        known = std::strcmp(*code, locale.getLanguage()) == 0;
+    if (!known)
+        return {};
+    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
+    if (U_FAILURE(status) || !collator)
+        return {};
+    collator->setStrength(icu::Collator::PRIMARY);
+    return GuessMatching(std::make_shared<Language>(std::move(collator), name));
+}
+
+QString GuessMatching::language() const
+{
+    return m_language ? m_language->tag() : QString();
+}
+
+QString GuessMatching::key(QStringView character) const
+{
+    return m_language ? m_language->representative(characters::key(character)) : characters::key(character);
+}
+
+CharacterList GuessMatching::keys(const CharacterList &characters) const
+{
+    const bool asciiKeepsItsKeys = !m_language || m_language->asciiKeepsItsKeys();
+    CharacterList keys;
+    bool same = true; // while every key so far is its own character, nothing is copied
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const QStringView character = characters.at(i);
+        const bool lowerAscii = character.size() == 1 && character.front().unicode() < 0x80
+            && !(character.front() >= u'A' && character.front() <= u'Z');
+        if (same && lowerAscii && asciiKeepsItsKeys) // its own key, found without making one
+            continue;
+        const QString k = key(character);
+        if (same && k == character)
+            continue;
+        if (same) {
+            keys.m_text = characters.m_text.first(i == 0 ? 0 : characters.m_ends.at(i - 1));
+            keys.m_ends = characters.m_ends.first(i);
+            same = false;
+        }
+        keys.m_text += k;
+        keys.m_ends.append(qint32(keys.m_text.size()));
+    }
+    return same ? characters : keys;
 }
 
 } // namespace velmora::characters

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
+
 // Characters as a reader sees them, in every script. A character of the game is an extended
 // grapheme cluster of the text composed to NFC: "é" typed as e + U+0301, "❤️", "🇫🇷", "👍🏽" and a
 // Devanagari letter with its vowel sign are each one character. Every Unicode rule the game
@@ -32,11 +34,9 @@ public:
     // whose lower case on its own would be cut in two ("Ⓜ‍❤" as "ⓜ‍❤").
     CharacterList lowered() const;
 
-    // What each character matches a guess by (see key()); the list itself when every key is
-    // its own character, as in most words.
-    CharacterList keys() const;
-
 private:
+    friend class GuessMatching;
+
     QString m_text;
     QList<qint32> m_ends;
 };
@@ -68,6 +68,37 @@ QString lowered(const QString &text);
 // non-joiner is found by the letter alone, and the tags that tell subdivision flags apart
 // (England's from Scotland's) count.
 QString key(QStringView character);
+
+// What a guess finds. A guess finds every character of the same key (key()). In a dictionary
+// named by its language ("fr.txt", "el.txt", "pt-BR.txt"), it also finds every character that
+// the language's collator ranks as the same letter, case aside (primary strength): in French
+// "e" finds "é", "è", "ê" and "ë", in Spanish "n" does not find "ñ". Keys the collator ignores
+// altogether (a mark on its own) match as they are, and so do the tags of subdivision flags.
+class GuessMatching
+{
+public:
+    GuessMatching() = default; // by key() alone
+
+    // The matching for the dictionary at path (in the platform's form): its language's when
+    // the file's name up to its extension is a language tag ("fr", "pt-BR"), else by key().
+    static GuessMatching forFile(const QString &path);
+
+    // The language's tag, or empty when matching by key() alone.
+    QString language() const;
+
+    // What a character matches a guess by: equal for two characters the same guess finds.
+    QString key(QStringView character) const;
+
+    // The key of each character; the list itself when every key is its own character, as in
+    // most words.
+    CharacterList keys(const CharacterList &characters) const;
+
+private:
+    class Language;
+    explicit GuessMatching(std::shared_ptr<Language> language);
+
+    std::shared_ptr<Language> m_language; // shared by copies: it only remembers what it found
+};
 
 // A character nobody is asked to type: white space (a blank, a tab, a no-break or an
 // ideographic space), a control character, or one made of format and default-ignorable code

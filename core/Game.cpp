@@ -128,6 +128,8 @@ Dictionary::ReadStatus Game::LoadDictionary(const QString &path)
     if (status != Dictionary::ReadStatus::Loaded)
         return status;
     m_state.Tables = std::move(loaded);
+    m_state.Matching = characters::GuessMatching::forFile(nativePath(path));
+    m_state.WordKeys = m_state.Matching.keys(m_state.WordLetters); // the entry still in play
     m_prompter.inform(texts::signPlace(m_state.Tables.TotalWords()) + texts::WordsLoadedSuffix);
     return status;
 }
@@ -212,7 +214,7 @@ void Game::GenerateWord()
     // Cut into characters before lower-casing, so that a character's cells never depend on its case.
     s.WordLetters = CharacterList(s.CurrentWord).lowered();
     s.CurrentWord = s.WordLetters.text();
-    s.WordKeys = s.WordLetters.keys();
+    s.WordKeys = s.Matching.keys(s.WordLetters);
     // What nobody is asked to type (a blank, any other white space, a control or a format
     // character) is shown from the start; white space makes the entry a phrase.
     s.MaskCells = QList<bool>(s.WordLetters.size(), false);
@@ -276,12 +278,12 @@ void Game::EvaluateGuess()
         m_display.setText(TextField::Helper, texts::TypeALetter);
         spoken = texts::TypeALetter;
     } else {
-        const QString key = characters::key(input);
+        const QString key = s.Matching.key(input);
         s.Guess = characters::lowered(input);
         // The box holds one character; a longer text can match neither a slot nor a position.
         const bool single = CharacterList(input).size() == 1;
         s.RepeatFlag = single && std::any_of(s.UsedLetters.begin(), s.UsedLetters.begin() + s.UsedCount,
-                                             [&key](const QString &used) { return characters::key(used) == key; });
+                                             [&](const QString &used) { return s.Matching.key(used) == key; });
         if (s.RepeatFlag) {
             s.RepeatFlag = false;
             spoken = texts::spokenRepeat(s.Guess);

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +32,7 @@ public:
 
     void write(const QString &name, const QByteArray &bytes) const
     {
+        QDir(m_dir.path()).mkpath(QFileInfo(name).path());
         QFile f(m_dir.filePath(name));
         if (f.open(QIODevice::WriteOnly))
             f.write(bytes);
@@ -359,6 +361,53 @@ private slots:
         QCOMPARE(rig.display.letterFocused, guesses.size());
         QVERIFY(rig.prompter.prompts.isEmpty());
         QVERIFY(!rig.state().HitFlag && !rig.state().RepeatFlag);
+    }
+
+    // Legend: the name typed for a dictionary of one entry, the level, the guesses; the mask
+    // and the letters used after them.
+    void languageRule_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("guesses");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("used");
+
+        const QString scotland = u"🏴󠁧󠁢󠁳󠁣󠁴󠁿"_qs;
+        QTest::newRow("French: e finds é è ê ë; é is then a repeat") << "fr.txt" << 6 << u"éèêëex"_qs << QStringList{"e", u"É"_qs} << u"é è ê ë e _ "_qs << "e,";
+        QTest::newRow("Greek: α finds ά") << "el.txt" << 4 << u"άλφα"_qs << QStringList{u"α"_qs} << u"ά _ _ α "_qs << u"α,"_qs;
+        QTest::newRow("Russian: е finds ё") << "ru.txt" << 3 << u"ещё"_qs << QStringList{u"е"_qs} << u"е _ ё "_qs << u"е,"_qs;
+        QTest::newRow("Spanish: n misses ñ") << "es.txt" << 4 << u"niño"_qs << QStringList{"n"} << "n _ _ _ " << "n,";
+        QTest::newRow("Swedish: a misses å and ä") << "sv.txt" << 4 << u"aåäx"_qs << QStringList{"a"} << "a _ _ _ " << "a,";
+        QTest::newRow("Turkish: i misses ı") << "tr.txt" << 4 << u"ılık"_qs << QStringList{"i"} << "_ _ _ _ " << "i,";
+        QTest::newRow("Polish: a misses ą") << "pl.txt" << 5 << u"ząbka"_qs << QStringList{"a"} << "_ _ _ _ a " << "a,";
+        QTest::newRow("a player's own list in a folder, by region") << "lists/pt-BR.txt" << 4 << u"você"_qs << QStringList{"e"} << u"_ _ _ ê "_qs << "e,";
+        QTest::newRow("words.txt: no language, the rule of every list") << "words.txt" << 4 << u"fête"_qs << QStringList{"e"} << "_ _ _ e " << "e,";
+        QTest::newRow("Dictionary.txt too") << "Dictionary.txt" << 4 << u"fête"_qs << QStringList{"e"} << "_ _ _ e " << "e,";
+        QTest::newRow("in a language, three flags stay three") << "fr.txt" << 3 << u"🏴󠁧󠁢󠁥󠁮󠁧󠁿🏴󠁧󠁢󠁳󠁣󠁴󠁿🏴󠁧󠁢󠁷󠁬󠁳󠁿"_qs << QStringList{scotland} << "_ " + scotland + " _ " << scotland + ",";
+        QTest::newRow("in a language, ❤ finds ❤️") << "fr.txt" << 2 << u"❤️x"_qs << QStringList{u"❤"_qs} << u"❤️ _ "_qs << u"❤,"_qs;
+        QTest::newRow("in a language, a mark it ignores finds only itself") << "fr.txt" << 2 << u"\u0640x"_qs << QStringList{u"\u0301"_qs} << "_ _ " << u"\u0301,"_qs;
+    }
+
+    void languageRule()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, level);
+        QFETCH(QString, entry);
+        QFETCH(QStringList, guesses);
+        QFETCH(QString, mask);
+        QFETCH(QString, used);
+
+        WorkingFolder folder;
+        folder.write("Dictionary/" + file, entry.toUtf8());
+        GameRig rig;
+        QCOMPARE(rig.game.LoadTheDictionary(file), Dictionary::ReadStatus::Loaded);
+        rig.state().DifficultyLevel = qint16(level);
+        rig.game.NewGame();
+        rig.guess(guesses);
+        QCOMPARE(rig.display.text(TextField::TheWord), mask);
+        QCOMPARE(rig.display.text(TextField::LettersUsed), used);
     }
 
     void chancesCountDownToALoss()
