@@ -136,6 +136,9 @@ private:
     std::vector<std::pair<char32_t, NonStarters>> m_others;
 };
 
+// What text that could not be read as text reads as: nobody can type what it stood for.
+constexpr char32_t ReplacementCharacter = U'\uFFFD';
+
 template <typename Unit>
 Q_ALWAYS_INLINE char32_t nextCodePoint(const Unit *text, qsizetype &i, qsizetype size)
 {
@@ -144,7 +147,7 @@ Q_ALWAYS_INLINE char32_t nextCodePoint(const Unit *text, qsizetype &i, qsizetype
         U8_NEXT(text, i, size, c);
     else
         U16_NEXT(text, i, size, c);
-    return c < 0 ? U'\uFFFD' : char32_t(c);
+    return c < 0 ? ReplacementCharacter : char32_t(c);
 }
 
 
@@ -273,7 +276,7 @@ bool revealed(const Unit *text, qsizetype size)
         return first <= 0x20 || first == 0x7F; // a blank or a control
 
     qsizetype i = 0;
-    if (isWhiteSpaceOrControl(nextCodePoint(text, i, size)))
+    if (const char32_t first = nextCodePoint(text, i, size); isWhiteSpaceOrControl(first) || first == ReplacementCharacter)
         return true;
     for (i = 0; i < size;) {
         const UChar32 c = UChar32(nextCodePoint(text, i, size));

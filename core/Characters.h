@@ -101,8 +101,9 @@ private:
 };
 
 // A character nobody is asked to type: white space (a blank, a tab, a no-break or an
-// ideographic space), a control character, or one made of format and default-ignorable code
-// points alone. It is shown from the start, like the blank between the words of a phrase.
+// ideographic space), a control character, U+FFFD (what could not be read as text), or one
+// made of format and default-ignorable code points alone. It is shown from the start, like the
+// blank between the words of a phrase.
 bool standsRevealed(QStringView character);
 bool isWhiteSpace(QStringView character);
 

@@ -4,13 +4,16 @@
 
 #include <QFile>
 #include <QScopeGuard>
-#include <QStringDecoder>
+
+#include <unicode/ucnv.h>
 
 #include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <memory>
 #include <new>
 
 #include <fcntl.h>
@@ -32,22 +35,34 @@ constexpr bool isDelimiter(char c)
 // Text is converted a stretch at a time, so that no more than a stretch is held twice.
 constexpr qsizetype StretchBytes = 16 * 1024;
 
-// UTF-16 as UTF-8, a stretch at a time. A surrogate that ends a stretch waits for the one
-// that pairs with it; UTF-8 has no room for a surrogate alone, which becomes '?'.
-QByteArray utf8FromUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
+// Text in another encoding as UTF-8, converted by ICU a stretch at a time, so that no more than
+// a stretch is held twice. What is not text in the encoding (in UTF-16 a surrogate without its
+// pair, or an odd byte at the end) becomes U+FFFD, a character of its own.
+QByteArray utf8From(const char *encoding, QByteArrayView bytes, qsizetype expectedSize)
 {
-    QStringDecoder decoder(encoding); // skips the byte-order mark
+    using Converter = std::unique_ptr<UConverter, decltype(&ucnv_close)>;
+    UErrorCode status = U_ZERO_ERROR;
+    const Converter from(ucnv_open(encoding, &status), ucnv_close);
+    const Converter to(ucnv_open("UTF-8", &status), ucnv_close);
+    if (U_FAILURE(status))
+        return {};
     QByteArray utf8;
-    utf8.reserve(bytes.size() / 2);
-    QString pending;
-    for (qsizetype from = 0; from < bytes.size(); from += StretchBytes) {
-        QString decoded = pending + decoder(bytes.sliced(from, std::min(StretchBytes, bytes.size() - from)));
-        pending.clear();
-        if (from + StretchBytes < bytes.size() && !decoded.isEmpty() && decoded.back().isHighSurrogate())
-            pending = decoded.sliced(decoded.size() - 1);
-        utf8 += QStringView(decoded).first(decoded.size() - pending.size()).toUtf8();
-    }
-    return utf8;
+    utf8.reserve(expectedSize);
+    UChar pivot[1024];
+    UChar *pivotSource = pivot;
+    UChar *pivotTarget = pivot;
+    const char *source = bytes.data();
+    bool reset = true;
+    do {
+        char stretch[StretchBytes];
+        char *target = stretch;
+        status = U_ZERO_ERROR;
+        ucnv_convertEx(to.get(), from.get(), &target, stretch + StretchBytes, &source, bytes.data() + bytes.size(), pivot,
+                       &pivotSource, &pivotTarget, pivot + std::size(pivot), reset, true, &status);
+        reset = false;
+        utf8.append(stretch, target - stretch);
+    } while (status == U_BUFFER_OVERFLOW_ERROR);
+    return U_SUCCESS(status) ? utf8 : QByteArray();
 }
 
 // Windows-1252: Latin-1 but for 0x80..0x9F. The five bytes it leaves undefined keep their
@@ -101,9 +116,9 @@ Text decoded(QByteArray utf8)
 Text decode(QByteArray bytes)
 {
     if (bytes.startsWith("\xff\xfe"))
-        return decoded(utf8FromUtf16(bytes, QStringConverter::Utf16LE));
+        return decoded(utf8From("UTF-16LE", QByteArrayView(bytes).sliced(2), bytes.size() / 2));
     if (bytes.startsWith("\xfe\xff"))
-        return decoded(utf8FromUtf16(bytes, QStringConverter::Utf16BE));
+        return decoded(utf8From("UTF-16BE", QByteArrayView(bytes).sliced(2), bytes.size() / 2));
     if (bytes.startsWith("\xef\xbb\xbf"))
         bytes.remove(0, 3);
     if (noByteFrom(bytes, 0x80)) // most lists: nothing more to check

@@ -225,6 +225,9 @@ private slots:
                                                                         << 3 << QList<double>{0.0} << u"\uFEFF _ _ "_qs
                                                                         << word << "Word Length: 2 letters" << 1
                                                                         << u"\uFEFFab"_qs << QStringList{};
+        QTest::newRow("what could not be read is shown from the start")
+            << QByteArray("\xff\xfe" "a\0\x00\xdc" "b\0", 8) << 3 << QList<double>{0.0} << u"_ \uFFFD _ "_qs << word
+            << "Word Length: 2 letters" << 1 << u"a\uFFFDb"_qs << QStringList{};
         QTest::newRow("capitals outside the BMP are lowered")
             << QByteArray("\xf0\x90\x90\x80" "B\n") << 2 << QList<double>{0.0} << u"_ _ "_qs << word
             << "Word Length: 2 letters" << 0 << u"\U00010428b"_qs << QStringList{};
