@@ -386,6 +386,39 @@ void BM_NewGameOnLongEntry(benchmark::State &state)
 }
 BENCHMARK(BM_NewGameOnLongEntry)->ArgName("language")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// A new game at the starting level on the shipped list with each delimiter, as it ships and repeated to 32 MiB:
+// {delimiter, MiB, 0 for the list as it ships}. An entry's end is found without looking past it,
+// so neither the delimiter nor the size of the file changes what a new game costs.
+enum Delimiter { LineFeed, CarriageReturn, CrLf, Comma };
+
+void BM_NewGameByDelimiter(benchmark::State &state)
+{
+    QFile source(shippedDictionary);
+    if (!source.open(QIODevice::ReadOnly))
+        return state.SkipWithError("cannot read the shipped dictionary");
+    QByteArray text = source.readAll();
+    const char *const delimiters[] = {"\n", "\r", "\r\n", ","};
+    text.replace('\n', delimiters[state.range(0)]);
+    if (const qint64 mebibytes = state.range(1); mebibytes > 0)
+        text = text.repeated((mebibytes << 20) / text.size() + 1).first(mebibytes << 20);
+
+    SilentDisplay display;
+    SilentPrompter prompter;
+    FixedRandom random;
+    Game game(display, prompter, random);
+    game.state().Tables = Dictionary::fromBytes(text);
+    for (auto _ : state) {
+        game.state().DifficultyLevel = StartLevel;
+        game.NewGame();
+        benchmark::DoNotOptimize(game.state().LettersToFind);
+    }
+    state.counters["entries"] = game.state().Tables.TotalWords();
+}
+BENCHMARK(BM_NewGameByDelimiter)
+    ->ArgNames({"delimiter", "MiB"})
+    ->ArgsProduct({{LineFeed, CarriageReturn, CrLf, Comma}, {0, 32}})
+    ->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv)

@@ -291,15 +291,9 @@ QByteArrayView Dictionary::utf8(int entryClass, qint32 slot) const
 {
     if (entryClass <= 0 || slot < 0 || slot >= count(entryClass))
         return {};
-    // An entry may be the whole file: each delimiter is looked for by memchr, no further than
-    // the one found before it.
+    // The entry ends at the first delimiter; nothing past it is looked at.
     const QByteArrayView rest = QByteArrayView(m_text).sliced(m_starts[entryClass][slot]);
-    qsizetype length = rest.size();
-    for (const char delimiter : {'\n', '\r', ','}) {
-        if (const void *found = std::memchr(rest.data(), delimiter, std::size_t(length)))
-            length = static_cast<const char *>(found) - rest.data();
-    }
-    return rest.first(length);
+    return rest.first(std::find_if(rest.begin(), rest.end(), isDelimiter) - rest.begin());
 }
 
 qint32 Dictionary::LengthCounts(int length) const

@@ -134,15 +134,22 @@ Dictionary::ReadStatus Game::LoadDictionary(const QString &path)
     return status;
 }
 
-// One of the class's entries that leave at least `minimum` characters to find, drawn as the
-// plain draw would draw among them: RandomIndex is r times their count. When every entry of
-// the class qualifies, as in any real dictionary, that is the plain draw itself.
+// One of the class's entries that leave at least `minimum` characters to find, each as likely
+// as the others. The plain draw first: RandomIndex is r times the class's count, and that one
+// entry is looked at. Only when it leaves too little to find are the class's entries counted,
+// to draw again among those that do.
 bool Game::drawAmong(int entryClass, qint32 minimum)
 {
     GameState &s = m_state;
     const Dictionary &tables = s.Tables;
     const qint32 count = tables.count(entryClass);
     const auto qualifies = [&](qint32 slot) { return characters::lettersToFind(tables.utf8(entryClass, slot), minimum) >= minimum; };
+    s.RandomIndex = qint32(m_random.next() * count);
+    if (count > 0 && qualifies(s.RandomIndex)) {
+        s.CurrentWord = tables.entry(entryClass, s.RandomIndex);
+        return true;
+    }
+
     qint32 qualifying = 0;
     for (qint32 slot = 0; slot < count; ++slot)
         qualifying += qualifies(slot);
@@ -150,12 +157,9 @@ bool Game::drawAmong(int entryClass, qint32 minimum)
         s.CurrentWord.clear();
         return false;
     }
-
     qint32 k = qint32(m_random.next() * qualifying);
-    qint32 slot = k;
-    if (qualifying < count) {
-        for (slot = 0; !qualifies(slot) || k-- > 0; ++slot) {
-        }
+    qint32 slot = 0;
+    for (; !qualifies(slot) || k-- > 0; ++slot) {
     }
     s.RandomIndex = slot;
     s.CurrentWord = tables.entry(entryClass, slot);
