@@ -23,43 +23,15 @@
 #include <cstring>
 #include <memory>
 #include <type_traits>
-#include <vector>
 
 namespace velmora::characters {
 namespace {
-
-// A set of code points read from ICU once, as one bit each, for the loops that look at every
-// code point of a file.
-class CodePointBits
-{
-public:
-    explicit CodePointBits(const icu::UnicodeSet &set)
-        : m_bits(0x110000 / 64)
-    {
-        for (int32_t r = 0; r < set.getRangeCount(); ++r) {
-            for (UChar32 c = set.getRangeStart(r); c <= set.getRangeEnd(r); ++c)
-                m_bits[std::size_t(c) / 64] |= quint64(1) << (c % 64);
-        }
-    }
-
-    bool contains(char32_t c) const { return c < 0x110000 && (m_bits[c / 64] >> (c % 64)) & 1; }
-
-private:
-    std::vector<quint64> m_bits;
-};
 
 icu::UnicodeSet setOf(const char16_t *pattern)
 {
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeSet set(icu::UnicodeString(pattern), status);
     return U_SUCCESS(status) ? set : icu::UnicodeSet();
-}
-
-const icu::Normalizer2 *nfkd()
-{
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2 *n = icu::Normalizer2::getNFKDInstance(status);
-    return U_SUCCESS(status) ? n : nullptr;
 }
 
 const icu::Normalizer2 *nfc()
@@ -69,72 +41,57 @@ const icu::Normalizer2 *nfc()
     return U_SUCCESS(status) ? n : nullptr;
 }
 
-// Non-starters (code points of a combining class other than 0) at the start and at the end of
-// a code point's compatibility decomposition, and whether it is made of nothing else.
-struct NonStarters
-{
-    int leading = 0;
-    int trailing = 0;
-    bool all = false;
-};
-
-NonStarters nonStartersOf(char32_t c)
-{
-    icu::UnicodeString decomposition;
-    if (!nfkd() || !nfkd()->getDecomposition(UChar32(c), decomposition))
-        decomposition.setTo(UChar32(c));
-    std::vector<bool> nonStarter;
-    for (int32_t i = 0; i < decomposition.length(); i += U16_LENGTH(decomposition.char32At(i)))
-        nonStarter.push_back(u_getCombiningClass(decomposition.char32At(i)) != 0);
-    NonStarters n;
-    n.leading = int(std::find(nonStarter.begin(), nonStarter.end(), false) - nonStarter.begin());
-    n.trailing = int(std::find(nonStarter.rbegin(), nonStarter.rend(), false) - nonStarter.rbegin());
-    n.all = n.leading == int(nonStarter.size());
-    return n;
-}
-
-// The non-starters of every code point's decomposition, read from ICU once: one byte for each
-// code point of the BMP, a sorted list for the rest.
-class NonStarterTable
+// What the loops over every code point of a file ask of one: its grapheme cluster break class,
+// and whether its canonical decomposition starts or ends with a combining mark (a non-starter).
+// Read from ICU's maps of those properties into one trie of a byte a code point, once for the
+// run, so that each is one inline look-up.
+class CodePointFacts
 {
 public:
-    NonStarterTable()
-        : m_basic(0x10000, 0)
+    static constexpr uint8_t BreakClass = 0x1F;
+    static constexpr uint8_t StartsWithMark = 0x20;
+    static constexpr uint8_t EndsWithMark = 0x40;
+
+    CodePointFacts()
     {
-        const icu::UnicodeSet candidates = setOf(u"[\\P{ccc=0}\\p{NFKD_QC=N}]");
-        for (int32_t r = 0; r < candidates.getRangeCount(); ++r) {
-            for (UChar32 c = candidates.getRangeStart(r); c <= candidates.getRangeEnd(r); ++c) {
-                const NonStarters n = nonStartersOf(char32_t(c));
-                if (n.leading == 0 && n.trailing == 0)
-                    continue;
-                if (c < 0x10000 && n.leading < 8 && n.trailing < 15) {
-                    m_basic[std::size_t(c)] = quint8((n.all ? 0x80 : 0) | n.leading << 4 | n.trailing);
-                } else {
-                    m_others.push_back({char32_t(c), n});
-                    if (c < 0x10000)
-                        m_basic[std::size_t(c)] = Elsewhere;
-                }
+        UErrorCode status = U_ZERO_ERROR;
+        UMutableCPTrie *facts = umutablecptrie_fromUCPMap(u_getIntPropertyMap(UCHAR_GRAPHEME_CLUSTER_BREAK, &status), &status);
+        for (const auto &[property, bit] : {std::pair{UCHAR_LEAD_CANONICAL_COMBINING_CLASS, StartsWithMark},
+                                            std::pair{UCHAR_TRAIL_CANONICAL_COMBINING_CLASS, EndsWithMark}}) {
+            const UCPMap *classes = u_getIntPropertyMap(property, &status);
+            uint32_t value = 0;
+            for (UChar32 start = 0, end = 0; U_SUCCESS(status) && start < 0x110000; start = end + 1) {
+                end = ucpmap_getRange(classes, start, UCPMAP_RANGE_NORMAL, 0, nullptr, nullptr, &value);
+                for (UChar32 c = start; value != 0 && c <= end; ++c)
+                    umutablecptrie_set(facts, c, umutablecptrie_get(facts, c) | bit, &status);
             }
         }
+        if (U_SUCCESS(status))
+            m_trie.reset(umutablecptrie_buildImmutable(facts, UCPTRIE_TYPE_FAST, UCPTRIE_VALUE_BITS_8, &status));
+        umutablecptrie_close(facts);
+        if (U_FAILURE(status))
+            m_trie.reset();
     }
 
-    NonStarters of(char32_t c) const
+    uint8_t of(char32_t c) const
     {
-        if (c < 0x10000 && m_basic[c] != Elsewhere) {
-            const int packed = m_basic[c];
-            return NonStarters{(packed >> 4) & 7, packed & 15, (packed & 0x80) != 0};
-        }
-        const auto found = std::lower_bound(m_others.begin(), m_others.end(), c,
-                                            [](const auto &entry, char32_t key) { return entry.first < key; });
-        return found != m_others.end() && found->first == c ? found->second : NonStarters{};
+        if (m_trie)
+            return UCPTRIE_FAST_GET(m_trie.get(), UCPTRIE_8, UChar32(c));
+        const auto hasMark = [c](UProperty property) { return u_getIntPropertyValue(UChar32(c), property) != 0; };
+        return uint8_t(u_getIntPropertyValue(UChar32(c), UCHAR_GRAPHEME_CLUSTER_BREAK)
+                       | (hasMark(UCHAR_LEAD_CANONICAL_COMBINING_CLASS) ? StartsWithMark : 0)
+                       | (hasMark(UCHAR_TRAIL_CANONICAL_COMBINING_CLASS) ? EndsWithMark : 0));
     }
 
 private:
-    static constexpr quint8 Elsewhere = 0xFF; // too many to pack: in the list
-
-    std::vector<quint8> m_basic; // packed: 0x80 if all non-starters, leading << 4, trailing
-    std::vector<std::pair<char32_t, NonStarters>> m_others;
+    std::unique_ptr<UCPTrie, decltype(&ucptrie_close)> m_trie{nullptr, ucptrie_close};
 };
+
+const CodePointFacts &codePointFacts()
+{
+    static const CodePointFacts facts;
+    return facts;
+}
 
 // What text that could not be read as text reads as: nobody can type what it stood for.
 constexpr char32_t ReplacementCharacter = U'\uFFFD';
@@ -218,7 +175,7 @@ struct Piece
 {
     qsizetype start = 0;
     qsizetype codePoints = 0;
-    char32_t first = 0;
+    int32_t firstBreak = U_GCB_OTHER; // the grapheme cluster break property of its first code point
     bool restAttached = true; // every code point after the first is a mark or a joiner
 };
 
@@ -230,14 +187,11 @@ struct Piece
 template <typename Unit, typename Visit>
 void forEachCharacter(const Unit *text, qsizetype size, Visit &&visit)
 {
-    static const CodePointBits alone(setOf(u"[\\p{GCB=Other}\\p{GCB=Control}\\p{GCB=LV}\\p{GCB=LVT}]"));
-    static const CodePointBits attaching(setOf(u"[\\p{GCB=Extend}\\p{GCB=SpacingMark}\\p{GCB=ZWJ}]"));
-    const auto startsAlone = [](char32_t c) {
-        const int kind = u_getIntPropertyValue(UChar32(c), UCHAR_GRAPHEME_CLUSTER_BREAK);
-        return kind == U_GCB_CONTROL || kind == U_GCB_CR || kind == U_GCB_LF;
-    };
+    const CodePointFacts &facts = codePointFacts();
     const auto visitPiece = [&](const Piece &piece, qsizetype end) {
-        const bool oneCharacter = piece.codePoints == 1 || (piece.restAttached && !startsAlone(piece.first));
+        const int32_t first = piece.firstBreak;
+        const bool startsAlone = first == U_GCB_CONTROL || first == U_GCB_CR || first == U_GCB_LF;
+        const bool oneCharacter = piece.codePoints == 1 || (piece.restAttached && !startsAlone);
         return oneCharacter ? visit(piece.start, end) : visitThroughIcu(text, piece.start, end, visit);
     };
 
@@ -245,17 +199,17 @@ void forEachCharacter(const Unit *text, qsizetype size, Visit &&visit)
     bool previousAlone = false;
     for (qsizetype i = 0; i < size;) {
         const qsizetype at = i;
-        const char32_t c = nextCodePoint(text, i, size);
-        const bool isAlone = alone.contains(c);
+        const int32_t kind = facts.of(nextCodePoint(text, i, size)) & CodePointFacts::BreakClass;
+        const bool isAlone = kind == U_GCB_OTHER || kind == U_GCB_CONTROL || kind == U_GCB_LV || kind == U_GCB_LVT;
         if (isAlone && previousAlone) {
             if (!visitPiece(piece, at))
                 return;
             piece = Piece{at};
         }
         if (piece.codePoints++ == 0)
-            piece.first = c;
+            piece.firstBreak = kind;
         else
-            piece.restAttached = piece.restAttached && attaching.contains(c);
+            piece.restAttached = piece.restAttached && (kind == U_GCB_EXTEND || kind == U_GCB_SPACING_MARK || kind == U_GCB_ZWJ);
         previousAlone = isAlone;
     }
     if (piece.codePoints > 0)
@@ -286,23 +240,29 @@ bool revealed(const Unit *text, qsizetype size)
     return true;
 }
 
-// Where a combining grapheme joiner (U+034F) goes to make text stream-safe: before any code
-// point that would make more than 30 non-starters follow one another.
+// Where a combining grapheme joiner (U+034F) goes to make text stream-safe: before a code point
+// that would make more than 30 combining marks follow one another. A code point whose canonical
+// decomposition starts with a mark adds to the run, one that ends with a starter ends it.
 template <typename Unit>
 QList<qsizetype> joinerPlaces(const Unit *text, qsizetype size)
 {
-    constexpr int MostNonStarters = 30;
-    static const NonStarterTable table;
+    constexpr int MostMarks = 30;
+    const CodePointFacts &facts = codePointFacts();
     QList<qsizetype> places;
-    int run = 0;
+    int run = 0; // marks in a row
     for (qsizetype i = 0; i < size;) {
         const qsizetype at = i;
-        const NonStarters n = table.of(nextCodePoint(text, i, size));
-        if (n.leading > 0 && run + n.leading > MostNonStarters) {
-            places.append(at);
-            run = 0;
+        const uint8_t c = facts.of(nextCodePoint(text, i, size));
+        if (!(c & CodePointFacts::StartsWithMark)) {
+            run = c & CodePointFacts::EndsWithMark ? 1 : 0;
+            continue;
         }
-        run = n.all ? run + n.leading : n.trailing;
+        if (++run > MostMarks) {
+            places.append(at);
+            run = 1;
+        }
+        if (!(c & CodePointFacts::EndsWithMark))
+            run = 0;
     }
     return places;
 }
@@ -347,24 +307,6 @@ icu::UnicodeString normalizedSafely(const icu::Normalizer2 &normalizer, const QS
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeString normal = normalizer.normalize(unicodeAlias(safe), status);
     return U_SUCCESS(status) ? normal : icu::UnicodeString(unicodeAlias(safe), 0);
-}
-
-constexpr bool isDelimiter(char c)
-{
-    return c == '\n' || c == '\r' || c == ',';
-}
-
-// Text is composed a stretch at a time, so that no more than a stretch is held twice. A stretch
-// ends just past the first delimiter at least StretchBytes on: composition never reaches across
-// a delimiter.
-constexpr qsizetype StretchBytes = 16 * 1024;
-
-qsizetype stretchEnd(QByteArrayView text, qsizetype from)
-{
-    if (text.size() - from <= StretchBytes)
-        return text.size();
-    const auto end = std::find_if(text.begin() + from + StretchBytes, text.end(), isDelimiter);
-    return end == text.end() ? text.size() : end - text.begin() + 1;
 }
 
 // Code points below U+0300 (UTF-8 lead bytes below 0xCC) neither combine nor decompose, and
@@ -510,41 +452,23 @@ QString composed(const QString &text)
     return normalizer ? fromUnicodeString(normalizedSafely(*normalizer, text)) : text;
 }
 
-QByteArray composedUtf8(QByteArray text)
+QByteArray composedUtf8(QByteArrayView utf8)
 {
     const icu::Normalizer2 *normalizer = nfc();
-    if (!normalizer)
-        return text;
-    QByteArray result; // null while the text needs no change
-    for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
-        end = stretchEnd(text, from);
-        const QByteArrayView stretch = QByteArrayView(text).sliced(from, end - from);
-        QByteArray changed;
-        if (!belowCombiningMarks(stretch)) {
-            // Never ask ICU about text that is not stream-safe: even its check can take time
-            // that grows with the square of a run of marks.
-            const QList<qsizetype> joiners = joinerPlaces(stretch.data(), stretch.size());
-            const QByteArray safe = joiners.isEmpty() ? QByteArray::fromRawData(stretch.data(), stretch.size())
-                                                      : withJoiners(stretch.toByteArray(), joiners, "\xcd\x8f");
-            UErrorCode status = U_ZERO_ERROR;
-            if (!normalizer->isNormalizedUTF8(icu::StringPiece(safe.constData(), int32_t(safe.size())), status)) {
-                const QString decoded = fromUtf8(safe);
-                status = U_ZERO_ERROR;
-                const icu::UnicodeString normal = normalizer->normalize(unicodeAlias(decoded), status);
-                changed = U_SUCCESS(status) ? QStringView(normal.getBuffer(), normal.length()).toUtf8() : safe;
-            } else if (safe.size() != stretch.size()) {
-                changed = safe;
-            }
-        }
-        if (result.isNull() && changed.isNull())
-            continue;
-        if (result.isNull()) {
-            result = text.first(from);
-            result.reserve(text.size());
-        }
-        result += changed.isNull() ? stretch : QByteArrayView(changed);
-    }
-    return result.isNull() ? text : result;
+    if (!normalizer || belowCombiningMarks(utf8))
+        return {};
+    // Never ask ICU about text that is not stream-safe: even its check can take time that grows
+    // with the square of a run of marks.
+    const QList<qsizetype> joiners = joinerPlaces(utf8.data(), utf8.size());
+    const QByteArray safe = joiners.isEmpty() ? QByteArray::fromRawData(utf8.data(), utf8.size())
+                                              : withJoiners(utf8.toByteArray(), joiners, "\xcd\x8f");
+    UErrorCode status = U_ZERO_ERROR;
+    if (normalizer->isNormalizedUTF8(icu::StringPiece(safe.constData(), int32_t(safe.size())), status))
+        return joiners.isEmpty() ? QByteArray() : safe;
+    const QString decoded = fromUtf8(safe);
+    status = U_ZERO_ERROR;
+    const icu::UnicodeString normal = normalizer->normalize(unicodeAlias(decoded), status);
+    return U_SUCCESS(status) ? QStringView(normal.getBuffer(), normal.length()).toUtf8() : QByteArray(safe.constData(), safe.size());
 }
 
 qsizetype countCharacters(QByteArrayView utf8)

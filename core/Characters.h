@@ -44,10 +44,10 @@ private:
 // UTF-8 decoded whole: a U+FEFF at its start is a character, not a byte-order mark.
 QString fromUtf8(QByteArrayView utf8);
 
-// Valid UTF-8 in Stream-Safe Text Format and composed (NFC). A combining grapheme joiner
-// follows every 30 combining marks in a row, so that no run of marks makes composing slow;
-// real text never has such runs. Text that needs no change comes back as it is.
-QByteArray composedUtf8(QByteArray utf8);
+// Text made stream-safe and composed (NFC). A combining grapheme joiner follows every 30
+// combining marks in a row, so that no run of marks makes composing slow; real text never has
+// such runs. For valid UTF-8, a null array when the text needs no change.
+QByteArray composedUtf8(QByteArrayView utf8);
 QString composed(const QString &text);
 
 // The characters of a field of valid, composed UTF-8 (no line end inside).
