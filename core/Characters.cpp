@@ -543,11 +543,9 @@ bool isWhiteSpace(QStringView character)
 class GuessMatching::Language
 {
 public:
-    Language(std::unique_ptr<icu::Collator> collator, QString tag)
+    explicit Language(std::unique_ptr<icu::Collator> collator)
         : m_collator(std::move(collator))
-        , m_tag(std::move(tag))
     {
-        m_asciiKeepsItsKeys = true;
         for (char16_t c = 0x21; c < 0x7F; ++c) {
             const QString k(QChar{c});
             if (!(c >= u'A' && c <= u'Z'))
@@ -555,7 +553,6 @@ public:
         }
     }
 
-    const QString &tag() const { return m_tag; }
     bool asciiKeepsItsKeys() const { return m_asciiKeepsItsKeys; }
 
     QString representative(const QString &key)
@@ -564,11 +561,15 @@ public:
             return *known;
         QString found = key;
         if (QByteArray letter = primaryWeights(key); !letter.isEmpty()) {
-            // Tags are nothing to the collator, yet they tell one flag from another.
+            // Tags are nothing to the collator, yet they tell one flag from another: they follow
+            // the weights after a byte no weight is.
+            QString tags;
             for (qsizetype i = 0; i < key.size();) {
                 if (const char32_t c = nextCodePoint(key.utf16(), i, key.size()); isTag(UChar32(c)))
-                    letter += QStringView(QChar::fromUcs4(c)).toUtf8();
+                    tags += QChar::fromUcs4(c);
             }
+            if (!tags.isEmpty())
+                letter += '\x01' + tags.toUtf8();
             auto first = m_letters.find(letter);
             if (first == m_letters.end())
                 first = m_letters.insert(letter, key);
@@ -595,7 +596,6 @@ private:
     }
 
     std::unique_ptr<icu::Collator> m_collator; // at primary strength
-    QString m_tag;
     bool m_asciiKeepsItsKeys = true;
     QHash<QString, QString> m_representatives; // by key
     QHash<QByteArray, QString> m_letters; // the first key met, by primary weights and tags
@@ -624,12 +624,7 @@ GuessMatching GuessMatching::forFile(const QString &path)
     if (U_FAILURE(status) || !collator)
         return {};
     collator->setStrength(icu::Collator::PRIMARY);
-    return GuessMatching(std::make_shared<Language>(std::move(collator), name));
-}
-
-QString GuessMatching::language() const
-{
-    return m_language ? m_language->tag() : QString();
+    return GuessMatching(std::make_shared<Language>(std::move(collator)));
 }
 
 QString GuessMatching::key(QStringView character) const

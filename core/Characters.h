@@ -11,7 +11,8 @@
 // Characters as a reader sees them, in every script. A character of the game is an extended
 // grapheme cluster of the text composed to NFC: "é" typed as e + U+0301, "❤️", "🇫🇷", "👍🏽" and a
 // Devanagari letter with its vowel sign are each one character. Every Unicode rule the game
-// follows (composition, boundaries, case) is applied here, through ICU, and nowhere else.
+// follows (composition, boundaries, case, a language's letters) is applied here, through ICU,
+// and nowhere else.
 namespace velmora::characters {
 
 // A text and where each of its characters ends.
@@ -62,8 +63,8 @@ qint32 lettersToFind(QByteArrayView utf8, qint32 enough);
 QString lowered(const QString &text);
 
 // What a guess and a character are compared by: each code point lower-cased, then case-folded
-// (simple mappings), with default-ignorable code points left out but for tags, then composed
-// (NFC), and a final letter taken for its ordinary form. So "i" finds "İ", "σ" finds "ς" and
+// (simple mappings), the whole composed (NFC), default-ignorable code points but tags left out,
+// and a final letter taken for its ordinary form. So "i" finds "İ", "σ" finds "ς" and
 // "Σ", "ǰ" finds "J̌", "מ" finds "ם", "❤" finds "❤️", a letter followed by a zero-width
 // non-joiner is found by the letter alone, and the tags that tell subdivision flags apart
 // (England's from Scotland's) count.
@@ -82,9 +83,6 @@ public:
     // The matching for the dictionary at path (in the platform's form): its language's when
     // the file's name up to its extension is a language tag ("fr", "pt-BR"), else by key().
     static GuessMatching forFile(const QString &path);
-
-    // The language's tag, or empty when matching by key() alone.
-    QString language() const;
 
     // What a character matches a guess by: equal for two characters the same guess finds.
     QString key(QStringView character) const;
