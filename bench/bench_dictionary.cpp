@@ -347,12 +347,13 @@ BENCHMARK(BM_ReferenceCompose)
     ->ArgsProduct({{DecomposedAccents, AlternatingMarks, MarkBeforePrecomposed, HangulJamo, DecomposedUtf16}, {16}})
     ->Unit(benchmark::kMillisecond);
 
-// A new game on one entry of 50 MB: lowering it, finding its characters and making its mask.
-// Reported per character, and against loading the same file in the same run.
+// A new game on one entry of 50 MB: lowering it, finding its characters and making its mask,
+// in a list named by no language and in a French one, fr.txt, whose guesses match as French
+// does. Reported per character, and against loading the same file in the same run.
 void BM_NewGameOnLongEntry(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("one-line.txt"));
+    const QString path = dir.filePath(state.range(0) ? QStringLiteral("fr.txt") : QStringLiteral("one-line.txt"));
     QByteArray line(50 * 1000 * 1000, 'x');
     for (qsizetype i = 0; i < line.size(); ++i)
         line[i] = char('a' + i % 26);
@@ -368,6 +369,7 @@ void BM_NewGameOnLongEntry(benchmark::State &state)
     const auto loadStart = std::chrono::steady_clock::now();
     if (Dictionary::readFile(path, game.state().Tables) != Dictionary::ReadStatus::Loaded)
         return state.SkipWithError("the file did not load");
+    game.state().Matching = characters::GuessMatching::forFile(path);
     const std::chrono::duration<double> load = std::chrono::steady_clock::now() - loadStart;
 
     double total = 0;
@@ -382,7 +384,40 @@ void BM_NewGameOnLongEntry(benchmark::State &state)
     state.counters["ns_per_character"] = perGame * 1e9 / double(line.size());
     state.counters["times_the_load"] = perGame / load.count();
 }
-BENCHMARK(BM_NewGameOnLongEntry)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_NewGameOnLongEntry)->ArgName("language")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// A new game at the starting level on the shipped list with each delimiter, as it ships and repeated to 32 MiB:
+// {delimiter, MiB, 0 for the list as it ships}. An entry's end is found without looking past it,
+// so neither the delimiter nor the size of the file changes what a new game costs.
+enum Delimiter { LineFeed, CarriageReturn, CrLf, Comma };
+
+void BM_NewGameByDelimiter(benchmark::State &state)
+{
+    QFile source(shippedDictionary);
+    if (!source.open(QIODevice::ReadOnly))
+        return state.SkipWithError("cannot read the shipped dictionary");
+    QByteArray text = source.readAll();
+    const char *const delimiters[] = {"\n", "\r", "\r\n", ","};
+    text.replace('\n', delimiters[state.range(0)]);
+    if (const qint64 mebibytes = state.range(1); mebibytes > 0)
+        text = text.repeated((mebibytes << 20) / text.size() + 1).first(mebibytes << 20);
+
+    SilentDisplay display;
+    SilentPrompter prompter;
+    FixedRandom random;
+    Game game(display, prompter, random);
+    game.state().Tables = Dictionary::fromBytes(text);
+    for (auto _ : state) {
+        game.state().DifficultyLevel = StartLevel;
+        game.NewGame();
+        benchmark::DoNotOptimize(game.state().LettersToFind);
+    }
+    state.counters["entries"] = game.state().Tables.TotalWords();
+}
+BENCHMARK(BM_NewGameByDelimiter)
+    ->ArgNames({"delimiter", "MiB"})
+    ->ArgsProduct({{LineFeed, CarriageReturn, CrLf, Comma}, {0, 32}})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

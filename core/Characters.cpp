@@ -1,10 +1,18 @@
 #include "Characters.h"
 
+#include <QByteArray>
+#include <QFileInfo>
+#include <QHash>
 #include <QStringDecoder>
 
 #include <unicode/brkiter.h>
+#include <unicode/casemap.h>
+#include <unicode/coll.h>
+#include <unicode/edits.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
+#include <unicode/ucptrie.h>
+#include <unicode/umutablecptrie.h>
 #include <unicode/uniset.h>
 #include <unicode/ustring.h>
 #include <unicode/utext.h>
@@ -12,45 +20,18 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <type_traits>
-#include <vector>
 
 namespace velmora::characters {
 namespace {
-
-// A set of code points read from ICU once, as one bit each, for the loops that look at every
-// code point of a file.
-class CodePointBits
-{
-public:
-    explicit CodePointBits(const icu::UnicodeSet &set)
-        : m_bits(0x110000 / 64)
-    {
-        for (int32_t r = 0; r < set.getRangeCount(); ++r) {
-            for (UChar32 c = set.getRangeStart(r); c <= set.getRangeEnd(r); ++c)
-                m_bits[std::size_t(c) / 64] |= quint64(1) << (c % 64);
-        }
-    }
-
-    bool contains(char32_t c) const { return c < 0x110000 && (m_bits[c / 64] >> (c % 64)) & 1; }
-
-private:
-    std::vector<quint64> m_bits;
-};
 
 icu::UnicodeSet setOf(const char16_t *pattern)
 {
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeSet set(icu::UnicodeString(pattern), status);
     return U_SUCCESS(status) ? set : icu::UnicodeSet();
-}
-
-const icu::Normalizer2 *nfkd()
-{
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Normalizer2 *n = icu::Normalizer2::getNFKDInstance(status);
-    return U_SUCCESS(status) ? n : nullptr;
 }
 
 const icu::Normalizer2 *nfc()
@@ -60,72 +41,60 @@ const icu::Normalizer2 *nfc()
     return U_SUCCESS(status) ? n : nullptr;
 }
 
-// Non-starters (code points of a combining class other than 0) at the start and at the end of
-// a code point's compatibility decomposition, and whether it is made of nothing else.
-struct NonStarters
-{
-    int leading = 0;
-    int trailing = 0;
-    bool all = false;
-};
-
-NonStarters nonStartersOf(char32_t c)
-{
-    icu::UnicodeString decomposition;
-    if (!nfkd() || !nfkd()->getDecomposition(UChar32(c), decomposition))
-        decomposition.setTo(UChar32(c));
-    std::vector<bool> nonStarter;
-    for (int32_t i = 0; i < decomposition.length(); i += U16_LENGTH(decomposition.char32At(i)))
-        nonStarter.push_back(u_getCombiningClass(decomposition.char32At(i)) != 0);
-    NonStarters n;
-    n.leading = int(std::find(nonStarter.begin(), nonStarter.end(), false) - nonStarter.begin());
-    n.trailing = int(std::find(nonStarter.rbegin(), nonStarter.rend(), false) - nonStarter.rbegin());
-    n.all = n.leading == int(nonStarter.size());
-    return n;
-}
-
-// The non-starters of every code point's decomposition, read from ICU once: one byte for each
-// code point of the BMP, a sorted list for the rest.
-class NonStarterTable
+// What the loops over every code point of a file ask of one: its grapheme cluster break class,
+// and whether its canonical decomposition starts or ends with a combining mark (a non-starter).
+// Read from ICU's maps of those properties into one trie of a byte a code point, once for the
+// run, so that each is one inline look-up.
+class CodePointFacts
 {
 public:
-    NonStarterTable()
-        : m_basic(0x10000, 0)
+    static constexpr uint8_t BreakClass = 0x1F;
+    static constexpr uint8_t StartsWithMark = 0x20;
+    static constexpr uint8_t EndsWithMark = 0x40;
+
+    CodePointFacts()
     {
-        const icu::UnicodeSet candidates = setOf(u"[\\P{ccc=0}\\p{NFKD_QC=N}]");
-        for (int32_t r = 0; r < candidates.getRangeCount(); ++r) {
-            for (UChar32 c = candidates.getRangeStart(r); c <= candidates.getRangeEnd(r); ++c) {
-                const NonStarters n = nonStartersOf(char32_t(c));
-                if (n.leading == 0 && n.trailing == 0)
-                    continue;
-                if (c < 0x10000 && n.leading < 8 && n.trailing < 15) {
-                    m_basic[std::size_t(c)] = quint8((n.all ? 0x80 : 0) | n.leading << 4 | n.trailing);
-                } else {
-                    m_others.push_back({char32_t(c), n});
-                    if (c < 0x10000)
-                        m_basic[std::size_t(c)] = Elsewhere;
-                }
+        UErrorCode status = U_ZERO_ERROR;
+        UMutableCPTrie *facts = umutablecptrie_fromUCPMap(u_getIntPropertyMap(UCHAR_GRAPHEME_CLUSTER_BREAK, &status), &status);
+        for (const auto &[property, bit] : {std::pair{UCHAR_LEAD_CANONICAL_COMBINING_CLASS, StartsWithMark},
+                                            std::pair{UCHAR_TRAIL_CANONICAL_COMBINING_CLASS, EndsWithMark}}) {
+            const UCPMap *classes = u_getIntPropertyMap(property, &status);
+            uint32_t value = 0;
+            for (UChar32 start = 0, end = 0; U_SUCCESS(status) && start < 0x110000; start = end + 1) {
+                end = ucpmap_getRange(classes, start, UCPMAP_RANGE_NORMAL, 0, nullptr, nullptr, &value);
+                for (UChar32 c = start; value != 0 && c <= end; ++c)
+                    umutablecptrie_set(facts, c, umutablecptrie_get(facts, c) | bit, &status);
             }
         }
+        if (U_SUCCESS(status))
+            m_trie.reset(umutablecptrie_buildImmutable(facts, UCPTRIE_TYPE_FAST, UCPTRIE_VALUE_BITS_8, &status));
+        umutablecptrie_close(facts);
+        if (U_FAILURE(status))
+            m_trie.reset();
     }
 
-    NonStarters of(char32_t c) const
+    uint8_t of(char32_t c) const
     {
-        if (c < 0x10000 && m_basic[c] != Elsewhere) {
-            const int packed = m_basic[c];
-            return NonStarters{(packed >> 4) & 7, packed & 15, (packed & 0x80) != 0};
-        }
-        const auto found = std::lower_bound(m_others.begin(), m_others.end(), c,
-                                            [](const auto &entry, char32_t key) { return entry.first < key; });
-        return found != m_others.end() && found->first == c ? found->second : NonStarters{};
+        if (m_trie)
+            return UCPTRIE_FAST_GET(m_trie.get(), UCPTRIE_8, UChar32(c));
+        const auto hasMark = [c](UProperty property) { return u_getIntPropertyValue(UChar32(c), property) != 0; };
+        return uint8_t(u_getIntPropertyValue(UChar32(c), UCHAR_GRAPHEME_CLUSTER_BREAK)
+                       | (hasMark(UCHAR_LEAD_CANONICAL_COMBINING_CLASS) ? StartsWithMark : 0)
+                       | (hasMark(UCHAR_TRAIL_CANONICAL_COMBINING_CLASS) ? EndsWithMark : 0));
     }
 
 private:
-    static constexpr quint8 Elsewhere = 0xFF; // too many to pack: in the list
-
-    std::vector<quint8> m_basic; // packed: 0x80 if all non-starters, leading << 4, trailing
-    std::vector<std::pair<char32_t, NonStarters>> m_others;
+    std::unique_ptr<UCPTrie, decltype(&ucptrie_close)> m_trie{nullptr, ucptrie_close};
 };
+
+const CodePointFacts &codePointFacts()
+{
+    static const CodePointFacts facts;
+    return facts;
+}
+
+// What text that could not be read as text reads as: nobody can type what it stood for.
+constexpr char32_t ReplacementCharacter = U'\uFFFD';
 
 template <typename Unit>
 Q_ALWAYS_INLINE char32_t nextCodePoint(const Unit *text, qsizetype &i, qsizetype size)
@@ -135,7 +104,7 @@ Q_ALWAYS_INLINE char32_t nextCodePoint(const Unit *text, qsizetype &i, qsizetype
         U8_NEXT(text, i, size, c);
     else
         U16_NEXT(text, i, size, c);
-    return c < 0 ? U'\uFFFD' : char32_t(c);
+    return c < 0 ? ReplacementCharacter : char32_t(c);
 }
 
 
@@ -206,7 +175,7 @@ struct Piece
 {
     qsizetype start = 0;
     qsizetype codePoints = 0;
-    char32_t first = 0;
+    int32_t firstBreak = U_GCB_OTHER; // the grapheme cluster break property of its first code point
     bool restAttached = true; // every code point after the first is a mark or a joiner
 };
 
@@ -218,14 +187,11 @@ struct Piece
 template <typename Unit, typename Visit>
 void forEachCharacter(const Unit *text, qsizetype size, Visit &&visit)
 {
-    static const CodePointBits alone(setOf(u"[\\p{GCB=Other}\\p{GCB=Control}\\p{GCB=LV}\\p{GCB=LVT}]"));
-    static const CodePointBits attaching(setOf(u"[\\p{GCB=Extend}\\p{GCB=SpacingMark}\\p{GCB=ZWJ}]"));
-    const auto startsAlone = [](char32_t c) {
-        const int kind = u_getIntPropertyValue(UChar32(c), UCHAR_GRAPHEME_CLUSTER_BREAK);
-        return kind == U_GCB_CONTROL || kind == U_GCB_CR || kind == U_GCB_LF;
-    };
+    const CodePointFacts &facts = codePointFacts();
     const auto visitPiece = [&](const Piece &piece, qsizetype end) {
-        const bool oneCharacter = piece.codePoints == 1 || (piece.restAttached && !startsAlone(piece.first));
+        const int32_t first = piece.firstBreak;
+        const bool startsAlone = first == U_GCB_CONTROL || first == U_GCB_CR || first == U_GCB_LF;
+        const bool oneCharacter = piece.codePoints == 1 || (piece.restAttached && !startsAlone);
         return oneCharacter ? visit(piece.start, end) : visitThroughIcu(text, piece.start, end, visit);
     };
 
@@ -233,17 +199,17 @@ void forEachCharacter(const Unit *text, qsizetype size, Visit &&visit)
     bool previousAlone = false;
     for (qsizetype i = 0; i < size;) {
         const qsizetype at = i;
-        const char32_t c = nextCodePoint(text, i, size);
-        const bool isAlone = alone.contains(c);
+        const int32_t kind = facts.of(nextCodePoint(text, i, size)) & CodePointFacts::BreakClass;
+        const bool isAlone = kind == U_GCB_OTHER || kind == U_GCB_CONTROL || kind == U_GCB_LV || kind == U_GCB_LVT;
         if (isAlone && previousAlone) {
             if (!visitPiece(piece, at))
                 return;
             piece = Piece{at};
         }
         if (piece.codePoints++ == 0)
-            piece.first = c;
+            piece.firstBreak = kind;
         else
-            piece.restAttached = piece.restAttached && attaching.contains(c);
+            piece.restAttached = piece.restAttached && (kind == U_GCB_EXTEND || kind == U_GCB_SPACING_MARK || kind == U_GCB_ZWJ);
         previousAlone = isAlone;
     }
     if (piece.codePoints > 0)
@@ -264,7 +230,7 @@ bool revealed(const Unit *text, qsizetype size)
         return first <= 0x20 || first == 0x7F; // a blank or a control
 
     qsizetype i = 0;
-    if (isWhiteSpaceOrControl(nextCodePoint(text, i, size)))
+    if (const char32_t first = nextCodePoint(text, i, size); isWhiteSpaceOrControl(first) || first == ReplacementCharacter)
         return true;
     for (i = 0; i < size;) {
         const UChar32 c = UChar32(nextCodePoint(text, i, size));
@@ -274,23 +240,29 @@ bool revealed(const Unit *text, qsizetype size)
     return true;
 }
 
-// Where a combining grapheme joiner (U+034F) goes to make text stream-safe: before any code
-// point that would make more than 30 non-starters follow one another.
+// Where a combining grapheme joiner (U+034F) goes to make text stream-safe: before a code point
+// that would make more than 30 combining marks follow one another. A code point whose canonical
+// decomposition starts with a mark adds to the run, one that ends with a starter ends it.
 template <typename Unit>
 QList<qsizetype> joinerPlaces(const Unit *text, qsizetype size)
 {
-    constexpr int MostNonStarters = 30;
-    static const NonStarterTable table;
+    constexpr int MostMarks = 30;
+    const CodePointFacts &facts = codePointFacts();
     QList<qsizetype> places;
-    int run = 0;
+    int run = 0; // marks in a row
     for (qsizetype i = 0; i < size;) {
         const qsizetype at = i;
-        const NonStarters n = table.of(nextCodePoint(text, i, size));
-        if (n.leading > 0 && run + n.leading > MostNonStarters) {
-            places.append(at);
-            run = 0;
+        const uint8_t c = facts.of(nextCodePoint(text, i, size));
+        if (!(c & CodePointFacts::StartsWithMark)) {
+            run = c & CodePointFacts::EndsWithMark ? 1 : 0;
+            continue;
         }
-        run = n.all ? run + n.leading : n.trailing;
+        if (++run > MostMarks) {
+            places.append(at);
+            run = 1;
+        }
+        if (!(c & CodePointFacts::EndsWithMark))
+            run = 0;
     }
     return places;
 }
@@ -337,30 +309,100 @@ icu::UnicodeString normalizedSafely(const icu::Normalizer2 &normalizer, const QS
     return U_SUCCESS(status) ? normal : icu::UnicodeString(unicodeAlias(safe), 0);
 }
 
-constexpr bool isDelimiter(char c)
-{
-    return c == '\n' || c == '\r' || c == ',';
-}
-
-// Text is composed a stretch at a time, so that no more than a stretch is held twice. A stretch
-// ends just past the first delimiter at least StretchBytes on: composition never reaches across
-// a delimiter.
-constexpr qsizetype StretchBytes = 16 * 1024;
-
-qsizetype stretchEnd(QByteArrayView text, qsizetype from)
-{
-    if (text.size() - from <= StretchBytes)
-        return text.size();
-    const auto end = std::find_if(text.begin() + from + StretchBytes, text.end(), isDelimiter);
-    return end == text.end() ? text.size() : end - text.begin() + 1;
-}
-
 // Code points below U+0300 (UTF-8 lead bytes below 0xCC) neither combine nor decompose, and
 // each is a character of its own.
 bool belowCombiningMarks(QByteArrayView utf8)
 {
     return std::none_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xCC; });
 }
+
+
+// The text in lower case, as the game shows it: by Unicode's rules, in context (a capital sigma
+// ending a word becomes ς), but "İ" as "i", its simple lower case, so that no character gains a
+// dot. `edits`, when given, records where each code point's lower case lies.
+QString lowerCase(const QString &text, icu::Edits *edits)
+{
+    QString source = text;
+    source.replace(QChar(0x0130), QLatin1Char('I')); // the same length: offsets stay
+    QString lower(source.size(), Qt::Uninitialized);
+    for (;;) {
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length = icu::CaseMap::toLower("", 0, QStringView(source).utf16(), int32_t(source.size()),
+                                                     reinterpret_cast<char16_t *>(lower.data()), int32_t(lower.size()),
+                                                     edits, status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            lower.resize(length);
+            continue;
+        }
+        if (U_FAILURE(status)) {
+            if (edits)
+                edits->reset(); // lower-cased by Qt, code point for code point
+            return source.toLower();
+        }
+        lower.resize(length);
+        return lower;
+    }
+}
+
+// The tag characters that follow a black flag to spell a subdivision: England's flag and
+// Scotland's differ in their tags alone. Default-ignorable, yet part of what a guess must match.
+bool isTag(UChar32 c)
+{
+    return c >= 0xE0020 && c <= 0xE007F;
+}
+
+// Final letters and the letters they are the final forms of, as Unicode names them: "HEBREW
+// LETTER FINAL MEM" is the final form of "HEBREW LETTER MEM". No property pairs them (case
+// folding pairs only ς with σ); Unicode's names never change. Read from ICU once, among the
+// letters that have neither case nor a decomposition.
+class FinalForms
+{
+public:
+    FinalForms()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::UnicodeSet letters = setOf(u"[[:Lo:]&[:dt=none:]-[:Ideographic:]]");
+        Names names;
+        for (int32_t r = 0; r < letters.getRangeCount(); ++r)
+            u_enumCharNames(letters.getRangeStart(r), letters.getRangeEnd(r) + 1, noteName, &names, U_UNICODE_CHAR_NAME, &status);
+        UMutableCPTrie *pairs = umutablecptrie_open(0, 0, &status);
+        for (const auto &[finalForm, ordinaryName] : std::as_const(names.finals)) {
+            if (const auto ordinary = names.letters.constFind(ordinaryName); ordinary != names.letters.cend())
+                umutablecptrie_set(pairs, finalForm, uint32_t(*ordinary), &status);
+        }
+        m_trie.reset(umutablecptrie_buildImmutable(pairs, UCPTRIE_TYPE_SMALL, UCPTRIE_VALUE_BITS_32, &status));
+        umutablecptrie_close(pairs);
+        if (U_FAILURE(status))
+            m_trie.reset();
+    }
+
+    UChar32 ordinary(UChar32 c) const
+    {
+        const uint32_t ordinary = m_trie ? ucptrie_get(m_trie.get(), c) : 0;
+        return ordinary ? UChar32(ordinary) : c;
+    }
+
+private:
+    struct Names
+    {
+        QHash<QByteArray, UChar32> letters;
+        QList<std::pair<UChar32, QByteArray>> finals; // with the name of the ordinary letter
+    };
+
+    static UBool noteName(void *context, UChar32 c, UCharNameChoice, const char *name, int32_t length)
+    {
+        static constexpr QByteArrayView Final = " LETTER FINAL ";
+        Names &names = *static_cast<Names *>(context);
+        const QByteArrayView n(name, length);
+        if (const qsizetype at = n.indexOf(Final); at >= 0)
+            names.finals.append({c, n.first(at).toByteArray() + " LETTER " + n.sliced(at + Final.size()).toByteArray()});
+        else
+            names.letters.insert(n.toByteArray(), c);
+        return true;
+    }
+
+    std::unique_ptr<UCPTrie, decltype(&ucptrie_close)> m_trie{nullptr, ucptrie_close};
+};
 
 } // namespace
 
@@ -383,28 +425,25 @@ CharacterList::CharacterList(const QString &text)
     m_ends.resize(next - m_ends.constData());
 }
 
-CharacterList CharacterList::keys() const
+CharacterList CharacterList::lowered() const
 {
-    CharacterList keys;
-    bool same = true; // while every key so far is its own character, nothing is copied
-    for (qsizetype i = 0; i < size(); ++i) {
-        const QStringView character = at(i);
-        const bool lowerAscii = character.size() == 1 && character.front().unicode() < 0x80
-            && !(character.front() >= u'A' && character.front() <= u'Z');
-        if (same && lowerAscii) // its own key, found without making one
-            continue;
-        const QString k = key(character);
-        if (same && k == character)
-            continue;
-        if (same) {
-            keys.m_text = m_text.first(i == 0 ? 0 : m_ends.at(i - 1));
-            keys.m_ends = m_ends.first(i);
-            same = false;
-        }
-        keys.m_text += k;
-        keys.m_ends.append(qint32(keys.m_text.size()));
+    icu::Edits edits;
+    CharacterList lower;
+    lower.m_text = lowerCase(m_text, &edits);
+    if (!edits.hasChanges()) {
+        lower.m_ends = m_ends;
+        return lower;
     }
-    return same ? *this : keys;
+    // A character ends between two code points, where the lower case of one ends and that of
+    // the next begins.
+    lower.m_ends.reserve(m_ends.size());
+    icu::Edits::Iterator changes = edits.getFineIterator();
+    UErrorCode status = U_ZERO_ERROR;
+    for (const qint32 end : m_ends)
+        lower.m_ends.append(changes.destinationIndexFromSourceIndex(end, status));
+    if (U_FAILURE(status))
+        return CharacterList(lower.m_text);
+    return lower;
 }
 
 QString composed(const QString &text)
@@ -413,41 +452,23 @@ QString composed(const QString &text)
     return normalizer ? fromUnicodeString(normalizedSafely(*normalizer, text)) : text;
 }
 
-QByteArray composedUtf8(QByteArray text)
+QByteArray composedUtf8(QByteArrayView utf8)
 {
     const icu::Normalizer2 *normalizer = nfc();
-    if (!normalizer)
-        return text;
-    QByteArray result; // null while the text needs no change
-    for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
-        end = stretchEnd(text, from);
-        const QByteArrayView stretch = QByteArrayView(text).sliced(from, end - from);
-        QByteArray changed;
-        if (!belowCombiningMarks(stretch)) {
-            // Never ask ICU about text that is not stream-safe: even its check can take time
-            // that grows with the square of a run of marks.
-            const QList<qsizetype> joiners = joinerPlaces(stretch.data(), stretch.size());
-            const QByteArray safe = joiners.isEmpty() ? QByteArray::fromRawData(stretch.data(), stretch.size())
-                                                      : withJoiners(stretch.toByteArray(), joiners, "\xcd\x8f");
-            UErrorCode status = U_ZERO_ERROR;
-            if (!normalizer->isNormalizedUTF8(icu::StringPiece(safe.constData(), int32_t(safe.size())), status)) {
-                const QString decoded = fromUtf8(safe);
-                status = U_ZERO_ERROR;
-                const icu::UnicodeString normal = normalizer->normalize(unicodeAlias(decoded), status);
-                changed = U_SUCCESS(status) ? QStringView(normal.getBuffer(), normal.length()).toUtf8() : safe;
-            } else if (safe.size() != stretch.size()) {
-                changed = safe;
-            }
-        }
-        if (result.isNull() && changed.isNull())
-            continue;
-        if (result.isNull()) {
-            result = text.first(from);
-            result.reserve(text.size());
-        }
-        result += changed.isNull() ? stretch : QByteArrayView(changed);
-    }
-    return result.isNull() ? text : result;
+    if (!normalizer || belowCombiningMarks(utf8))
+        return {};
+    // Never ask ICU about text that is not stream-safe: even its check can take time that grows
+    // with the square of a run of marks.
+    const QList<qsizetype> joiners = joinerPlaces(utf8.data(), utf8.size());
+    const QByteArray safe = joiners.isEmpty() ? QByteArray::fromRawData(utf8.data(), utf8.size())
+                                              : withJoiners(utf8.toByteArray(), joiners, "\xcd\x8f");
+    UErrorCode status = U_ZERO_ERROR;
+    if (normalizer->isNormalizedUTF8(icu::StringPiece(safe.constData(), int32_t(safe.size())), status))
+        return joiners.isEmpty() ? QByteArray() : safe;
+    const QString decoded = fromUtf8(safe);
+    status = U_ZERO_ERROR;
+    const icu::UnicodeString normal = normalizer->normalize(unicodeAlias(decoded), status);
+    return U_SUCCESS(status) ? QStringView(normal.getBuffer(), normal.length()).toUtf8() : QByteArray(safe.constData(), safe.size());
 }
 
 qsizetype countCharacters(QByteArrayView utf8)
@@ -475,34 +496,32 @@ qint32 lettersToFind(QByteArrayView utf8, qint32 enough)
 
 QString lowered(const QString &text)
 {
-    QString source = text;
-    source.replace(QChar(0x0130), QLatin1Char('I'));
-    QString lower(source.size(), Qt::Uninitialized);
-    for (;;) {
-        UErrorCode status = U_ZERO_ERROR;
-        const int32_t length = u_strToLower(reinterpret_cast<UChar *>(lower.data()), int32_t(lower.size()),
-                                            QStringView(source).utf16(), int32_t(source.size()), "", &status);
-        if (status == U_BUFFER_OVERFLOW_ERROR) {
-            lower.resize(length);
-            continue;
-        }
-        if (U_FAILURE(status))
-            return source.toLower();
-        lower.resize(length);
-        return lower;
-    }
+    return lowerCase(text, nullptr);
 }
 
 QString key(QStringView character)
 {
     if (character.size() == 1 && character.front().unicode() < 0x80)
         return character.toString().toLower();
+    QString folded;
+    folded.reserve(character.size());
+    for (qsizetype i = 0; i < character.size();)
+        folded += QChar::fromUcs4(char32_t(u_foldCase(u_tolower(UChar32(nextCodePoint(character.utf16(), i, character.size()))), U_FOLD_CASE_DEFAULT)));
+    UErrorCode status = U_ZERO_ERROR;
+    if (const icu::Normalizer2 *normalizer = nfc(); normalizer && !normalizer->isNormalized(unicodeAlias(folded), status)) {
+        status = U_ZERO_ERROR;
+        const icu::UnicodeString normal = normalizer->normalize(unicodeAlias(folded), status);
+        if (U_SUCCESS(status))
+            folded = fromUnicodeString(normal);
+    }
+
     QString k;
-    k.reserve(character.size());
-    for (qsizetype i = 0; i < character.size();) {
-        const UChar32 c = UChar32(nextCodePoint(character.utf16(), i, character.size()));
-        if (!u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
-            k += QChar::fromUcs4(char32_t(u_foldCase(u_tolower(c), U_FOLD_CASE_DEFAULT)));
+    k.reserve(folded.size());
+    static const FinalForms finalForms;
+    for (qsizetype i = 0; i < folded.size();) {
+        const UChar32 c = UChar32(nextCodePoint(folded.utf16(), i, folded.size()));
+        if (isTag(c) || !u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
+            k += QChar::fromUcs4(char32_t(finalForms.ordinary(c)));
     }
     return k;
 }
@@ -516,6 +535,126 @@ bool isWhiteSpace(QStringView character)
 {
     qsizetype i = 0;
     return !character.isEmpty() && u_isUWhiteSpace(UChar32(nextCodePoint(character.utf16(), i, character.size())));
+}
+
+// A language's idea of the same letter: its collator at primary strength. The keys of one
+// letter are all represented by the first of them met, so that keys stay characters and
+// compare as text; ASCII is met first, so that a plain word is its own keys.
+class GuessMatching::Language
+{
+public:
+    explicit Language(std::unique_ptr<icu::Collator> collator)
+        : m_collator(std::move(collator))
+    {
+        for (char16_t c = 0x21; c < 0x7F; ++c) {
+            const QString k(QChar{c});
+            if (!(c >= u'A' && c <= u'Z'))
+                m_asciiKeepsItsKeys = representative(k) == k && m_asciiKeepsItsKeys;
+        }
+    }
+
+    bool asciiKeepsItsKeys() const { return m_asciiKeepsItsKeys; }
+
+    QString representative(const QString &key)
+    {
+        if (const auto known = m_representatives.constFind(key); known != m_representatives.cend())
+            return *known;
+        QString found = key;
+        if (QByteArray letter = primaryWeights(key); !letter.isEmpty()) {
+            // Tags are nothing to the collator, yet they tell one flag from another: they follow
+            // the weights after a byte no weight is.
+            QString tags;
+            for (qsizetype i = 0; i < key.size();) {
+                if (const char32_t c = nextCodePoint(key.utf16(), i, key.size()); isTag(UChar32(c)))
+                    tags += QChar::fromUcs4(c);
+            }
+            if (!tags.isEmpty())
+                letter += '\x01' + tags.toUtf8();
+            auto first = m_letters.find(letter);
+            if (first == m_letters.end())
+                first = m_letters.insert(letter, key);
+            found = *first;
+        }
+        m_representatives.insert(key, found);
+        return found;
+    }
+
+private:
+    // The collator's primary weights for the text, without the sort key's terminator: empty
+    // when it ignores the text at that strength.
+    QByteArray primaryWeights(const QString &text) const
+    {
+        QByteArray weights(32, Qt::Uninitialized);
+        for (;;) {
+            const int32_t length = m_collator->getSortKey(unicodeAlias(text), reinterpret_cast<uint8_t *>(weights.data()), int32_t(weights.size()));
+            if (length <= weights.size()) {
+                weights.truncate(std::max(length - 1, 0));
+                return weights;
+            }
+            weights.resize(length);
+        }
+    }
+
+    std::unique_ptr<icu::Collator> m_collator; // at primary strength
+    bool m_asciiKeepsItsKeys = true;
+    QHash<QString, QString> m_representatives; // by key
+    QHash<QByteArray, QString> m_letters; // the first key met, by primary weights and tags
+};
+
+GuessMatching::GuessMatching(std::shared_ptr<Language> language)
+    : m_language(std::move(language))
+{
+}
+
+GuessMatching GuessMatching::forFile(const QString &path)
+{
+    // The name up to its extension must be a well-formed language tag, and its language one of
+    // the languages ICU knows by code: "Dictionary", "words" and "birds" are none.
+    const QString name = QFileInfo(path).completeBaseName();
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale locale = icu::Locale::forLanguageTag(name.toStdString(), status);
+    if (U_FAILURE(status) || locale.isBogus() || *locale.getLanguage() == 0)
+        return {};
+    bool known = false;
+    for (const char *const *code = icu::Locale::getISOLanguages(); *code && !known; ++code)
+        known = std::strcmp(*code, locale.getLanguage()) == 0;
+    if (!known)
+        return {};
+    std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
+    if (U_FAILURE(status) || !collator)
+        return {};
+    collator->setStrength(icu::Collator::PRIMARY);
+    return GuessMatching(std::make_shared<Language>(std::move(collator)));
+}
+
+QString GuessMatching::key(QStringView character) const
+{
+    return m_language ? m_language->representative(characters::key(character)) : characters::key(character);
+}
+
+CharacterList GuessMatching::keys(const CharacterList &characters) const
+{
+    const bool asciiKeepsItsKeys = !m_language || m_language->asciiKeepsItsKeys();
+    CharacterList keys;
+    bool same = true; // while every key so far is its own character, nothing is copied
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const QStringView character = characters.at(i);
+        const bool lowerAscii = character.size() == 1 && character.front().unicode() < 0x80
+            && !(character.front() >= u'A' && character.front() <= u'Z');
+        if (same && lowerAscii && asciiKeepsItsKeys) // its own key, found without making one
+            continue;
+        const QString k = key(character);
+        if (same && k == character)
+            continue;
+        if (same) {
+            keys.m_text = characters.m_text.first(i == 0 ? 0 : characters.m_ends.at(i - 1));
+            keys.m_ends = characters.m_ends.first(i);
+            same = false;
+        }
+        keys.m_text += k;
+        keys.m_ends.append(qint32(keys.m_text.size()));
+    }
+    return same ? characters : keys;
 }
 
 } // namespace velmora::characters

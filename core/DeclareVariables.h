@@ -53,6 +53,9 @@ struct GameState
     qint32 RandomIndex = 0;
 
     Dictionary Tables;
+    // Which guess finds which character: by the language of the dictionary's file, if it is
+    // named by one, made when it loads.
+    characters::GuessMatching Matching;
 };
 
 } // namespace velmora

@@ -4,13 +4,17 @@
 
 #include <QFile>
 #include <QScopeGuard>
-#include <QStringDecoder>
+
+#include <unicode/ucnv.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <memory>
 #include <new>
 
 #include <fcntl.h>
@@ -29,48 +33,91 @@ constexpr bool isDelimiter(char c)
     return c == '\n' || c == '\r' || c == ',';
 }
 
-// Text is converted a stretch at a time, so that no more than a stretch is held twice.
+// Text is converted and composed a stretch at a time, so that no more than a stretch is held
+// twice.
 constexpr qsizetype StretchBytes = 16 * 1024;
 
-// UTF-16 as UTF-8, a stretch at a time. A surrogate that ends a stretch waits for the one
-// that pairs with it; UTF-8 has no room for a surrogate alone, which becomes '?'.
-QByteArray utf8FromUtf16(QByteArrayView bytes, QStringConverter::Encoding encoding)
+// Text in another encoding as UTF-8, converted by ICU. What is not text in the encoding (in
+// UTF-16 a surrogate without its pair, or an odd byte at the end) becomes U+FFFD, a character
+// of its own. No character takes more than three bytes of UTF-8 for each byte it took.
+QByteArray utf8From(const char *encoding, QByteArrayView bytes)
 {
-    QStringDecoder decoder(encoding); // skips the byte-order mark
-    QByteArray utf8;
-    utf8.reserve(bytes.size() / 2);
-    QString pending;
-    for (qsizetype from = 0; from < bytes.size(); from += StretchBytes) {
-        QString decoded = pending + decoder(bytes.sliced(from, std::min(StretchBytes, bytes.size() - from)));
-        pending.clear();
-        if (from + StretchBytes < bytes.size() && !decoded.isEmpty() && decoded.back().isHighSurrogate())
-            pending = decoded.sliced(decoded.size() - 1);
-        utf8 += QStringView(decoded).first(decoded.size() - pending.size()).toUtf8();
-    }
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<UConverter, decltype(&ucnv_close)> converter(ucnv_open(encoding, &status), ucnv_close);
+    QByteArray utf8(3 * bytes.size(), Qt::Uninitialized); // only what is written takes memory
+    const int32_t length = ucnv_toAlgorithmic(UCNV_UTF8, converter.get(), utf8.data(), int32_t(utf8.size()),
+                                              bytes.data(), int32_t(bytes.size()), &status);
+    if (U_FAILURE(status))
+        return {};
+    utf8.truncate(length);
+    utf8.squeeze();
     return utf8;
 }
 
-// Windows-1252: Latin-1 but for 0x80..0x9F. The five bytes it leaves undefined keep their
-// Latin-1 control code, so every byte is one character. None of them ever needs composing.
-constexpr char16_t Windows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
+// Windows-1252 is Latin-1 but for bytes 0x80..0x9F: what those stand for, read once from ICU's
+// converter. The five it leaves undefined keep their Latin-1 control code, so every byte is one
+// character, and none of them ever needs composing.
+const std::array<char16_t, 32> &windows1252High()
+{
+    static const std::array<char16_t, 32> high = [] {
+        std::array<char16_t, 32> bytes{};
+        std::array<char, 32> units{};
+        for (std::size_t i = 0; i < units.size(); ++i)
+            units[i] = char(0x80 + i);
+        UErrorCode status = U_ZERO_ERROR;
+        const std::unique_ptr<UConverter, decltype(&ucnv_close)> converter(ucnv_open("windows-1252", &status), ucnv_close);
+        const int32_t length = ucnv_toUChars(converter.get(), bytes.data(), int32_t(bytes.size()), units.data(), int32_t(units.size()), &status);
+        if (U_FAILURE(status) || length != int32_t(bytes.size())) // Latin-1 alone
+            std::copy(units.begin(), units.end(), bytes.begin());
+        return bytes;
+    }();
+    return high;
+}
 
+// Windows-1252 as UTF-8, a stretch at a time.
 QByteArray utf8FromWindows1252(QByteArrayView bytes)
 {
+    const std::array<char16_t, 32> &high = windows1252High();
     QByteArray utf8;
     utf8.reserve(bytes.size() + bytes.size() / 8);
     for (qsizetype from = 0; from < bytes.size(); from += StretchBytes) {
         QString stretch = QString::fromLatin1(bytes.sliced(from, std::min(StretchBytes, bytes.size() - from)));
         for (QChar &c : stretch) {
             if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
-                c = QChar(Windows1252High[c.unicode() - 0x80]);
+                c = QChar(high[c.unicode() - 0x80]);
         }
         utf8 += stretch.toUtf8();
     }
     return utf8;
+}
+
+// Where a stretch of text that starts at `from` ends: just past the first delimiter at least
+// StretchBytes on, so that no character reaches from one stretch into the next.
+qsizetype stretchEnd(QByteArrayView text, qsizetype from)
+{
+    if (text.size() - from <= StretchBytes)
+        return text.size();
+    const auto end = std::find_if(text.begin() + from + StretchBytes, text.end(), isDelimiter);
+    return end == text.end() ? text.size() : end - text.begin() + 1;
+}
+
+// Valid UTF-8 composed a stretch at a time; as it is when no stretch needs a change.
+QByteArray composedText(QByteArray text)
+{
+    QByteArray result; // null while the text needs no change
+    for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
+        end = stretchEnd(text, from);
+        const QByteArrayView stretch = QByteArrayView(text).sliced(from, end - from);
+        const QByteArray changed = characters::composedUtf8(stretch);
+        if (result.isNull() && changed.isNull())
+            continue;
+        if (result.isNull()) {
+            result = text.first(from);
+            result.reserve(text.size());
+        }
+        result += changed.isNull() ? stretch : QByteArrayView(changed);
+    }
+    return result.isNull() ? text : result;
 }
 
 bool noByteFrom(QByteArrayView bytes, unsigned char limit)
@@ -95,15 +142,15 @@ Text decoded(QByteArray utf8)
         return {std::move(utf8), Counting::Bytes};
     if (noByteFrom(utf8, 0xCC)) // nothing below U+0300 combines or decomposes
         return {std::move(utf8), Counting::CodePoints};
-    return {characters::composedUtf8(std::move(utf8)), Counting::Characters};
+    return {composedText(std::move(utf8)), Counting::Characters};
 }
 
 Text decode(QByteArray bytes)
 {
     if (bytes.startsWith("\xff\xfe"))
-        return decoded(utf8FromUtf16(bytes, QStringConverter::Utf16LE));
+        return decoded(utf8From("UTF-16LE", QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xfe\xff"))
-        return decoded(utf8FromUtf16(bytes, QStringConverter::Utf16BE));
+        return decoded(utf8From("UTF-16BE", QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xef\xbb\xbf"))
         bytes.remove(0, 3);
     if (noByteFrom(bytes, 0x80)) // most lists: nothing more to check
@@ -276,15 +323,9 @@ QByteArrayView Dictionary::utf8(int entryClass, qint32 slot) const
 {
     if (entryClass <= 0 || slot < 0 || slot >= count(entryClass))
         return {};
-    // An entry may be the whole file: each delimiter is looked for by memchr, no further than
-    // the one found before it.
+    // The entry ends at the first delimiter; nothing past it is looked at.
     const QByteArrayView rest = QByteArrayView(m_text).sliced(m_starts[entryClass][slot]);
-    qsizetype length = rest.size();
-    for (const char delimiter : {'\n', '\r', ','}) {
-        if (const void *found = std::memchr(rest.data(), delimiter, std::size_t(length)))
-            length = static_cast<const char *>(found) - rest.data();
-    }
-    return rest.first(length);
+    return rest.first(std::find_if(rest.begin(), rest.end(), isDelimiter) - rest.begin());
 }
 
 qint32 Dictionary::LengthCounts(int length) const

@@ -128,19 +128,28 @@ Dictionary::ReadStatus Game::LoadDictionary(const QString &path)
     if (status != Dictionary::ReadStatus::Loaded)
         return status;
     m_state.Tables = std::move(loaded);
+    m_state.Matching = characters::GuessMatching::forFile(nativePath(path));
+    m_state.WordKeys = m_state.Matching.keys(m_state.WordLetters); // the entry still in play
     m_prompter.inform(texts::signPlace(m_state.Tables.TotalWords()) + texts::WordsLoadedSuffix);
     return status;
 }
 
-// One of the class's entries that leave at least `minimum` characters to find, drawn as the
-// plain draw would draw among them: RandomIndex is r times their count. When every entry of
-// the class qualifies, as in any real dictionary, that is the plain draw itself.
+// One of the class's entries that leave at least `minimum` characters to find, each as likely
+// as the others. The plain draw first: RandomIndex is r times the class's count, and that one
+// entry is looked at. Only when it leaves too little to find are the class's entries counted,
+// to draw again among those that do.
 bool Game::drawAmong(int entryClass, qint32 minimum)
 {
     GameState &s = m_state;
     const Dictionary &tables = s.Tables;
     const qint32 count = tables.count(entryClass);
     const auto qualifies = [&](qint32 slot) { return characters::lettersToFind(tables.utf8(entryClass, slot), minimum) >= minimum; };
+    s.RandomIndex = qint32(m_random.next() * count);
+    if (count > 0 && qualifies(s.RandomIndex)) {
+        s.CurrentWord = tables.entry(entryClass, s.RandomIndex);
+        return true;
+    }
+
     qint32 qualifying = 0;
     for (qint32 slot = 0; slot < count; ++slot)
         qualifying += qualifies(slot);
@@ -148,12 +157,9 @@ bool Game::drawAmong(int entryClass, qint32 minimum)
         s.CurrentWord.clear();
         return false;
     }
-
     qint32 k = qint32(m_random.next() * qualifying);
-    qint32 slot = k;
-    if (qualifying < count) {
-        for (slot = 0; !qualifies(slot) || k-- > 0; ++slot) {
-        }
+    qint32 slot = 0;
+    for (; !qualifies(slot) || k-- > 0; ++slot) {
     }
     s.RandomIndex = slot;
     s.CurrentWord = tables.entry(entryClass, slot);
@@ -209,9 +215,10 @@ void Game::GenerateWord()
     if (s.RandomLength)
         s.DifficultyLevel = RandomLevel;
 
-    s.CurrentWord = characters::lowered(s.CurrentWord);
-    s.WordLetters = CharacterList(s.CurrentWord);
-    s.WordKeys = s.WordLetters.keys();
+    // Cut into characters before lower-casing, so that a character's cells never depend on its case.
+    s.WordLetters = CharacterList(s.CurrentWord).lowered();
+    s.CurrentWord = s.WordLetters.text();
+    s.WordKeys = s.Matching.keys(s.WordLetters);
     // What nobody is asked to type (a blank, any other white space, a control or a format
     // character) is shown from the start; white space makes the entry a phrase.
     s.MaskCells = QList<bool>(s.WordLetters.size(), false);
@@ -275,12 +282,12 @@ void Game::EvaluateGuess()
         m_display.setText(TextField::Helper, texts::TypeALetter);
         spoken = texts::TypeALetter;
     } else {
-        const QString key = characters::key(input);
+        const QString key = s.Matching.key(input);
         s.Guess = characters::lowered(input);
         // The box holds one character; a longer text can match neither a slot nor a position.
         const bool single = CharacterList(input).size() == 1;
         s.RepeatFlag = single && std::any_of(s.UsedLetters.begin(), s.UsedLetters.begin() + s.UsedCount,
-                                             [&key](const QString &used) { return characters::key(used) == key; });
+                                             [&](const QString &used) { return s.Matching.key(used) == key; });
         if (s.RepeatFlag) {
             s.RepeatFlag = false;
             spoken = texts::spokenRepeat(s.Guess);

@@ -48,11 +48,22 @@ QString decodedText(QByteArrayView bytes, bool &approximate)
 {
     approximate = false;
     if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
-        QStringDecoder utf16(bytes.startsWith("\xff\xfe") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        // Through UTF-8, which has no room for a surrogate without its pair: it becomes '?'.
-        const QString decoded = utf16.decode(bytes);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        return velmora::characters::composed(utf8.decode(decoded.toUtf8()));
+        // Unit by unit; a surrogate without its pair, and an odd byte at the end, are U+FFFD.
+        const bool little = bytes.startsWith("\xff\xfe");
+        QString decoded;
+        for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+            const auto low = uchar(bytes[little ? i : i + 1]), high = uchar(bytes[little ? i + 1 : i]);
+            decoded += QChar(char16_t(high << 8 | low));
+        }
+        for (qsizetype i = 0; i < decoded.size(); ++i) {
+            if (decoded[i].isHighSurrogate() && i + 1 < decoded.size() && decoded[i + 1].isLowSurrogate())
+                ++i;
+            else if (decoded[i].isSurrogate())
+                decoded[i] = QChar(0xFFFD);
+        }
+        if (bytes.size() % 2 != 0)
+            decoded += QChar(0xFFFD);
+        return velmora::characters::composed(decoded);
     }
     if (bytes.startsWith("\xef\xbb\xbf"))
         bytes = bytes.sliced(3);

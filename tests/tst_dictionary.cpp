@@ -84,6 +84,8 @@ private slots:
         QTest::newRow("UTF-16 outside the BMP")
             << QByteArray("\xff\xfe\x3d\xd8\x00\xde" "a\0", 8) << QStringList{u"2:😀a"_qs};
 
+        QTest::newRow("UTF-16: a surrogate alone, then an odd byte, read as U+FFFD")
+            << QByteArray("\xff\xfe" "a\0\x3d\xd8" "b\0\x00\xde" ",\0c", 13) << QStringList{u"1:\uFFFD"_qs, u"4:a\uFFFDb\uFFFD"_qs};
         QTest::newRow("an emoji is one character") << QByteArray("a\xf0\x9f\x98\x80" "bcd") << QStringList{u"5:a😀bcd"_qs};
         QTest::newRow("a decomposed accent is composed")
             << QByteArray("cafe\xcc\x81s\nx") << QStringList{"1:x", u"5:cafés"_qs};

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +32,7 @@ public:
 
     void write(const QString &name, const QByteArray &bytes) const
     {
+        QDir(m_dir.path()).mkpath(QFileInfo(name).path());
         QFile f(m_dir.filePath(name));
         if (f.open(QIODevice::WriteOnly))
             f.write(bytes);
@@ -223,6 +225,9 @@ private slots:
                                                                         << 3 << QList<double>{0.0} << u"\uFEFF _ _ "_qs
                                                                         << word << "Word Length: 2 letters" << 1
                                                                         << u"\uFEFFab"_qs << QStringList{};
+        QTest::newRow("what could not be read is shown from the start")
+            << QByteArray("\xff\xfe" "a\0\x00\xdc" "b\0", 8) << 3 << QList<double>{0.0} << u"_ \uFFFD _ "_qs << word
+            << "Word Length: 2 letters" << 1 << u"a\uFFFDb"_qs << QStringList{};
         QTest::newRow("capitals outside the BMP are lowered")
             << QByteArray("\xf0\x90\x90\x80" "B\n") << 2 << QList<double>{0.0} << u"_ _ "_qs << word
             << "Word Length: 2 letters" << 0 << u"\U00010428b"_qs << QStringList{};
@@ -323,6 +328,11 @@ private slots:
         QTest::newRow("İ typed is i") << u"İzmir"_qs << 5 << QStringList{u"İ"_qs} << "i _ _ i _ " << "i," << 0 << 2 << false;
         QTest::newRow("a letter finds itself before a non-joiner") << u"ب\u200Cا"_qs << 2 << QStringList{u"ب"_qs} << u"ب\u200C _ "_qs << u"ب,"_qs << 0 << 1 << false;
         QTest::newRow("a skin tone is part of the thumb") << u"👍🏽ab"_qs << 3 << QStringList{u"👍"_qs, u"👍🏽"_qs} << u"👍🏽 _ _ "_qs << u"👍,👍🏽,"_qs << 1 << 1 << false;
+        QTest::newRow("capitals with marks no lower case precomposes") << u"J\u030C\u03A9\u0342\u03AB\u0301H\u0331W\u030A\u0130\u0301x"_qs << 7 << QStringList{u"ǰ"_qs, u"ῶ"_qs, u"ΰ"_qs, u"ẖ"_qs, u"ẘ"_qs, u"í"_qs} << u"j\u030C ω\u0342 ϋ\u0301 h\u0331 w\u030A i\u0301 _ "_qs << u"ǰ,ῶ,ΰ,ẖ,ẘ,í,"_qs << 0 << 6 << false;
+        QTest::newRow("ǰ typed decomposed, then composed: a repeat") << u"J\u030CA"_qs << 2 << QStringList{u"j\u030C"_qs, u"ǰ"_qs} << u"j\u030C _ "_qs << u"ǰ,"_qs << 0 << 1 << false;
+        QTest::newRow("three subdivision flags: Scotland's is one") << u"🏴󠁧󠁢󠁥󠁮󠁧󠁿🏴󠁧󠁢󠁳󠁣󠁴󠁿🏴󠁧󠁢󠁷󠁬󠁳󠁿"_qs << 3 << QStringList{u"🏴󠁧󠁢󠁳󠁣󠁴󠁿"_qs} << u"_ 🏴󠁧󠁢󠁳󠁣󠁴󠁿 _ "_qs << u"🏴󠁧󠁢󠁳󠁣󠁴󠁿,"_qs << 0 << 1 << false;
+        QTest::newRow("a character its lower case would split stays one cell") << u"Ⓜ\u200D❤a"_qs << 2 << QStringList{u"Ⓜ\u200D❤"_qs} << u"ⓜ\u200D❤ _ "_qs << u"ⓜ\u200D❤,"_qs << 0 << 1 << false;
+        QTest::newRow("Hebrew final letters and ordinary ones find each other") << u"כךןףץמים"_qs << 8 << QStringList{u"ך"_qs, u"נ"_qs, u"פ"_qs, u"צ"_qs, u"מ"_qs} << u"כ ך ן ף ץ מ _ ם "_qs << u"ך,נ,פ,צ,מ,"_qs << 0 << 7 << false;
         QTest::newRow("white space of any kind is no guess") << "ab" << 2 << QStringList{"\t", u"\u00a0"_qs, u"\u3000"_qs} << "_ _ " << "" << 0 << 0 << true;
         QTest::newRow("rich text is just characters") << "<b>" << 3 << QStringList{"<", "&"} << "< _ _ " << "<,&," << 1 << 1 << false;
     }
@@ -354,6 +364,53 @@ private slots:
         QCOMPARE(rig.display.letterFocused, guesses.size());
         QVERIFY(rig.prompter.prompts.isEmpty());
         QVERIFY(!rig.state().HitFlag && !rig.state().RepeatFlag);
+    }
+
+    // Legend: the name typed for a dictionary of one entry, the level, the guesses; the mask
+    // and the letters used after them.
+    void languageRule_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("guesses");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("used");
+
+        const QString scotland = u"🏴󠁧󠁢󠁳󠁣󠁴󠁿"_qs;
+        QTest::newRow("French: e finds é è ê ë; é is then a repeat") << "fr.txt" << 6 << u"éèêëex"_qs << QStringList{"e", u"É"_qs} << u"é è ê ë e _ "_qs << "e,";
+        QTest::newRow("Greek: α finds ά") << "el.txt" << 4 << u"άλφα"_qs << QStringList{u"α"_qs} << u"ά _ _ α "_qs << u"α,"_qs;
+        QTest::newRow("Russian: е finds ё") << "ru.txt" << 3 << u"ещё"_qs << QStringList{u"е"_qs} << u"е _ ё "_qs << u"е,"_qs;
+        QTest::newRow("Spanish: n misses ñ") << "es.txt" << 4 << u"niño"_qs << QStringList{"n"} << "n _ _ _ " << "n,";
+        QTest::newRow("Swedish: a misses å and ä") << "sv.txt" << 4 << u"aåäx"_qs << QStringList{"a"} << "a _ _ _ " << "a,";
+        QTest::newRow("Turkish: i misses ı") << "tr.txt" << 4 << u"ılık"_qs << QStringList{"i"} << "_ _ _ _ " << "i,";
+        QTest::newRow("Polish: a misses ą") << "pl.txt" << 5 << u"ząbka"_qs << QStringList{"a"} << "_ _ _ _ a " << "a,";
+        QTest::newRow("a player's own list in a folder, by region") << "lists/pt-BR.txt" << 4 << u"você"_qs << QStringList{"e"} << u"_ _ _ ê "_qs << "e,";
+        QTest::newRow("words.txt: no language, the rule of every list") << "words.txt" << 4 << u"fête"_qs << QStringList{"e"} << "_ _ _ e " << "e,";
+        QTest::newRow("Dictionary.txt too") << "Dictionary.txt" << 4 << u"fête"_qs << QStringList{"e"} << "_ _ _ e " << "e,";
+        QTest::newRow("in a language, three flags stay three") << "fr.txt" << 3 << u"🏴󠁧󠁢󠁥󠁮󠁧󠁿🏴󠁧󠁢󠁳󠁣󠁴󠁿🏴󠁧󠁢󠁷󠁬󠁳󠁿"_qs << QStringList{scotland} << "_ " + scotland + " _ " << scotland + ",";
+        QTest::newRow("in a language, ❤ finds ❤️") << "fr.txt" << 2 << u"❤️x"_qs << QStringList{u"❤"_qs} << u"❤️ _ "_qs << u"❤,"_qs;
+        QTest::newRow("in a language, a mark it ignores finds only itself") << "fr.txt" << 2 << u"\u0640x"_qs << QStringList{u"\u0301"_qs} << "_ _ " << u"\u0301,"_qs;
+    }
+
+    void languageRule()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, level);
+        QFETCH(QString, entry);
+        QFETCH(QStringList, guesses);
+        QFETCH(QString, mask);
+        QFETCH(QString, used);
+
+        WorkingFolder folder;
+        folder.write("Dictionary/" + file, entry.toUtf8());
+        GameRig rig;
+        QCOMPARE(rig.game.LoadTheDictionary(file), Dictionary::ReadStatus::Loaded);
+        rig.state().DifficultyLevel = qint16(level);
+        rig.game.NewGame();
+        rig.guess(guesses);
+        QCOMPARE(rig.display.text(TextField::TheWord), mask);
+        QCOMPARE(rig.display.text(TextField::LettersUsed), used);
     }
 
     void chancesCountDownToALoss()

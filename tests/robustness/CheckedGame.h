@@ -150,7 +150,7 @@ private:
         if (characters::CharacterList(composed).size() > 1)
             fail(QStringLiteral("the guess box holds one character"));
         m_input = input;
-        m_key = characters::key(composed);
+        m_key = s.Matching.key(composed);
         m_lowered = characters::lowered(composed);
         m_recorded = !composed.isEmpty() && !characters::standsRevealed(composed) && !m_recordKeys.contains(m_key);
         m_wrongBefore = s.WrongGuesses;
