@@ -3,7 +3,9 @@
 #include "Game.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -419,6 +421,70 @@ BENCHMARK(BM_NewGameByDelimiter)
     ->ArgsProduct({{LineFeed, CarriageReturn, CrLf, Comma}, {0, 32}})
     ->Unit(benchmark::kMicrosecond);
 
+// The word lists of other languages beside the shipped one, each against a plain ASCII list of
+// the same size (the shipped list's lines over again, cut to that size at a line end), both
+// from bytes in memory. `times_plain` is the word list's time over the plain list's, timed in
+// turn in the same iterations so that the machine's other work weighs on both alike.
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray plainListOfSize(qsizetype size)
+{
+    const QByteArray shipped = fileBytes(shippedDictionary);
+    if (shipped.isEmpty() || size == 0)
+        return {};
+    QByteArray plain = shipped.repeated(size / shipped.size() + 1).first(size);
+    plain.back() = '\n';
+    return plain;
+}
+
+double secondsToLoad(const QByteArray &bytes)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const Dictionary d = Dictionary::fromBytes(bytes);
+    benchmark::DoNotOptimize(d.TotalWords());
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void loadFromBytes(benchmark::State &state, const QByteArray &bytes, const QByteArray &plain)
+{
+    if (bytes.isEmpty() || plain.size() != bytes.size())
+        return state.SkipWithError("cannot read the list");
+    double listSeconds = 0;
+    double plainSeconds = 0;
+    for (auto _ : state) {
+        listSeconds += secondsToLoad(bytes);
+        state.PauseTiming();
+        plainSeconds += secondsToLoad(plain);
+        state.ResumeTiming();
+    }
+    state.counters["entries"] = Dictionary::fromBytes(bytes).TotalWords();
+    state.counters["file_bytes"] = double(bytes.size());
+    state.counters["times_plain"] = listSeconds / plainSeconds;
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+void registerWordLists()
+{
+    const QDir folder = QFileInfo(shippedDictionary).dir();
+    for (const QFileInfo &list : folder.entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        if (list.fileName() == QFileInfo(shippedDictionary).fileName())
+            continue;
+        const QByteArray bytes = fileBytes(list.filePath());
+        const QByteArray plain = plainListOfSize(bytes.size());
+        const std::string code = list.completeBaseName().toStdString();
+        benchmark::RegisterBenchmark(("BM_LoadWordList/" + code).c_str(), [bytes, plain](benchmark::State &state) {
+            loadFromBytes(state, bytes, plain);
+        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_LoadPlainList/" + code).c_str(), [plain](benchmark::State &state) {
+            loadFromBytes(state, plain, plain);
+        })->Unit(benchmark::kMillisecond);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -429,6 +495,7 @@ int main(int argc, char **argv)
     // amount.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     benchmark::Initialize(&argc, argv);
+    registerWordLists();
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -14,6 +14,7 @@
 #include <unicode/ucptrie.h>
 #include <unicode/umutablecptrie.h>
 #include <unicode/uniset.h>
+#include <unicode/unorm2.h>
 #include <unicode/ustring.h>
 #include <unicode/utext.h>
 #include <unicode/utf16.h>
@@ -42,45 +43,70 @@ const icu::Normalizer2 *nfc()
 }
 
 // What the loops over every code point of a file ask of one: its grapheme cluster break class,
-// and whether its canonical decomposition starts or ends with a combining mark (a non-starter).
-// Read from ICU's maps of those properties into one trie of a byte a code point, once for the
-// run, so that each is one inline look-up.
+// whether its canonical decomposition starts or ends with a combining mark (a non-starter),
+// whether composing may change it or what precedes it (its NFC quick check is No or Maybe), and
+// its canonical combining class. Read from ICU's maps of those properties into one trie of two
+// bytes a code point, once for the run, so that each is one inline look-up.
 class CodePointFacts
 {
 public:
-    static constexpr uint8_t BreakClass = 0x1F;
-    static constexpr uint8_t StartsWithMark = 0x20;
-    static constexpr uint8_t EndsWithMark = 0x40;
+    static constexpr uint16_t BreakClass = 0x1F;
+    static constexpr uint16_t StartsWithMark = 0x20;
+    static constexpr uint16_t EndsWithMark = 0x40;
+    static constexpr uint16_t NotSurelyComposed = 0x80; // also what bytes that are not UTF-8 read as
+    static constexpr int CombiningClassShift = 8;
 
     CodePointFacts()
     {
         UErrorCode status = U_ZERO_ERROR;
-        UMutableCPTrie *facts = umutablecptrie_fromUCPMap(u_getIntPropertyMap(UCHAR_GRAPHEME_CLUSTER_BREAK, &status), &status);
-        for (const auto &[property, bit] : {std::pair{UCHAR_LEAD_CANONICAL_COMBINING_CLASS, StartsWithMark},
-                                            std::pair{UCHAR_TRAIL_CANONICAL_COMBINING_CLASS, EndsWithMark}}) {
-            const UCPMap *classes = u_getIntPropertyMap(property, &status);
+        UMutableCPTrie *facts = umutablecptrie_open(0, NotSurelyComposed, &status);
+        const auto add = [&](UProperty property, auto bitsOf) {
+            const UCPMap *values = u_getIntPropertyMap(property, &status);
             uint32_t value = 0;
             for (UChar32 start = 0, end = 0; U_SUCCESS(status) && start < 0x110000; start = end + 1) {
-                end = ucpmap_getRange(classes, start, UCPMAP_RANGE_NORMAL, 0, nullptr, nullptr, &value);
-                for (UChar32 c = start; value != 0 && c <= end; ++c)
-                    umutablecptrie_set(facts, c, umutablecptrie_get(facts, c) | bit, &status);
+                end = ucpmap_getRange(values, start, UCPMAP_RANGE_NORMAL, 0, nullptr, nullptr, &value);
+                for (UChar32 c = start; bitsOf(value) != 0 && c <= end; ++c)
+                    umutablecptrie_set(facts, c, umutablecptrie_get(facts, c) | bitsOf(value), &status);
             }
-        }
+        };
+        add(UCHAR_GRAPHEME_CLUSTER_BREAK, [](uint32_t value) { return value; });
+        add(UCHAR_LEAD_CANONICAL_COMBINING_CLASS, [](uint32_t value) { return value ? StartsWithMark : 0u; });
+        add(UCHAR_TRAIL_CANONICAL_COMBINING_CLASS, [](uint32_t value) { return value ? EndsWithMark : 0u; });
+        add(UCHAR_NFC_QUICK_CHECK, [](uint32_t value) { return value != UNORM_YES ? NotSurelyComposed : 0u; });
+        add(UCHAR_CANONICAL_COMBINING_CLASS, [](uint32_t value) { return value << CombiningClassShift; });
         if (U_SUCCESS(status))
-            m_trie.reset(umutablecptrie_buildImmutable(facts, UCPTRIE_TYPE_FAST, UCPTRIE_VALUE_BITS_8, &status));
+            m_trie.reset(umutablecptrie_buildImmutable(facts, UCPTRIE_TYPE_FAST, UCPTRIE_VALUE_BITS_16, &status));
         umutablecptrie_close(facts);
         if (U_FAILURE(status))
             m_trie.reset();
     }
 
-    uint8_t of(char32_t c) const
+    uint16_t of(char32_t c) const
     {
         if (m_trie)
-            return UCPTRIE_FAST_GET(m_trie.get(), UCPTRIE_8, UChar32(c));
+            return UCPTRIE_FAST_GET(m_trie.get(), UCPTRIE_16, UChar32(c));
         const auto hasMark = [c](UProperty property) { return u_getIntPropertyValue(UChar32(c), property) != 0; };
-        return uint8_t(u_getIntPropertyValue(UChar32(c), UCHAR_GRAPHEME_CLUSTER_BREAK)
-                       | (hasMark(UCHAR_LEAD_CANONICAL_COMBINING_CLASS) ? StartsWithMark : 0)
-                       | (hasMark(UCHAR_TRAIL_CANONICAL_COMBINING_CLASS) ? EndsWithMark : 0));
+        return uint16_t(u_getIntPropertyValue(UChar32(c), UCHAR_GRAPHEME_CLUSTER_BREAK)
+                        | (hasMark(UCHAR_LEAD_CANONICAL_COMBINING_CLASS) ? StartsWithMark : 0)
+                        | (hasMark(UCHAR_TRAIL_CANONICAL_COMBINING_CLASS) ? EndsWithMark : 0)
+                        | (u_getIntPropertyValue(UChar32(c), UCHAR_NFC_QUICK_CHECK) != UNORM_YES ? NotSurelyComposed : 0)
+                        | u_getCombiningClass(UChar32(c)) << CombiningClassShift);
+    }
+
+    // The facts of the code point that UTF-8 at p starts with, p moved past it.
+    uint16_t next(const char *&p, const char *end) const
+    {
+        uint16_t facts = NotSurelyComposed;
+        if (m_trie) {
+            UCPTRIE_FAST_U8_NEXT(m_trie.get(), UCPTRIE_16, p, end, facts);
+        } else {
+            int32_t i = 0;
+            UChar32 c;
+            U8_NEXT(p, i, int32_t(std::min<qsizetype>(end - p, 4)), c);
+            p += i;
+            facts = c < 0 ? NotSurelyComposed : of(char32_t(c));
+        }
+        return facts;
     }
 
 private:
@@ -243,16 +269,17 @@ bool revealed(const Unit *text, qsizetype size)
 // Where a combining grapheme joiner (U+034F) goes to make text stream-safe: before a code point
 // that would make more than 30 combining marks follow one another. A code point whose canonical
 // decomposition starts with a mark adds to the run, one that ends with a starter ends it.
+constexpr int MostMarks = 30;
+
 template <typename Unit>
 QList<qsizetype> joinerPlaces(const Unit *text, qsizetype size)
 {
-    constexpr int MostMarks = 30;
     const CodePointFacts &facts = codePointFacts();
     QList<qsizetype> places;
     int run = 0; // marks in a row
     for (qsizetype i = 0; i < size;) {
         const qsizetype at = i;
-        const uint8_t c = facts.of(nextCodePoint(text, i, size));
+        const uint16_t c = facts.of(nextCodePoint(text, i, size));
         if (!(c & CodePointFacts::StartsWithMark)) {
             run = c & CodePointFacts::EndsWithMark ? 1 : 0;
             continue;
@@ -481,6 +508,54 @@ qsizetype countCharacters(QByteArrayView utf8)
         return true;
     });
     return n;
+}
+
+bool codePointsAreCharacters(QByteArrayView utf8)
+{
+    // ICU's span reads what is not UTF-8 as U+FFFD, so that stays out.
+    static const icu::UnicodeSet alone = [] {
+        icu::UnicodeSet set = setOf(u"[[:NFC_QC=Yes:] & [:ccc=0:] & [[:GCB=Other:] [:GCB=Control:] [:GCB=CR:] [:GCB=LF:]"
+                                    u" [:GCB=LV:] [:GCB=LVT:]] - [\\uFFFD]]");
+        set.freeze();
+        return set;
+    }();
+    return !alone.isEmpty() && alone.spanUTF8(utf8.data(), int32_t(utf8.size()), USET_SPAN_CONTAINED) == utf8.size();
+}
+
+qsizetype composedLength(QByteArrayView utf8)
+{
+    // A letter starts a character, a mark or vowel sign joins the one before it, as they do in
+    // every script; what else joins code points (a joiner, a jamo, a prepended sign, a control
+    // character before a mark) is left to ICU's break iterator, and so is a letter after a
+    // virama, which newer Unicode joins to it in some scripts.
+    constexpr uint32_t Alone = 1u << U_GCB_OTHER | 1u << U_GCB_LV | 1u << U_GCB_LVT;
+    constexpr uint32_t Attached = 1u << U_GCB_EXTEND | 1u << U_GCB_SPACING_MARK;
+    constexpr unsigned Virama = 9; // its canonical combining class
+    const CodePointFacts &facts = codePointFacts();
+    qsizetype characters = 0;
+    bool askIcu = false;
+    bool afterVirama = false;
+    unsigned lastClass = 0; // the canonical combining class of the code point before
+    int marks = 0; // combining marks in a row
+    for (const char *p = utf8.data(), *const end = p + utf8.size(); p != end;) {
+        const bool first = p == utf8.data();
+        const uint16_t f = facts.next(p, end);
+        // ICU's quick check: composed as it stands when every code point is, and combining
+        // marks stand in canonical order; and stream-safe, with too few marks in a row for
+        // a joiner.
+        const unsigned combining = f >> CodePointFacts::CombiningClassShift;
+        marks = combining ? marks + 1 : 0;
+        if ((f & CodePointFacts::NotSurelyComposed) || (combining && combining < lastClass) || marks >= MostMarks)
+            return -1;
+        lastClass = combining;
+
+        const uint32_t kind = 1u << (f & CodePointFacts::BreakClass);
+        const bool alone = kind & Alone;
+        characters += alone || (first && (kind & Attached)); // a mark at the start stands alone
+        askIcu = askIcu || !(kind & (Alone | Attached)) || (alone && afterVirama);
+        afterVirama = (afterVirama && !alone) || combining == Virama;
+    }
+    return askIcu ? countCharacters(utf8) : characters;
 }
 
 qint32 lettersToFind(QByteArrayView utf8, qint32 enough)

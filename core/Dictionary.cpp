@@ -3,6 +3,7 @@
 #include "Characters.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <QScopeGuard>
 
 #include <unicode/ucnv.h>
@@ -125,39 +126,17 @@ bool noByteFrom(QByteArrayView bytes, unsigned char limit)
     return std::none_of(bytes.begin(), bytes.end(), [limit](char c) { return static_cast<unsigned char>(c) >= limit; });
 }
 
-// How the characters of a text are counted: ASCII bytes and code points below U+0300 are each a
-// character of their own; anything else may join code points into one character.
-enum class Counting { Bytes, CodePoints, Characters };
-
-// The text of a file as composed UTF-8, and how its characters are counted.
-struct Text
-{
-    QByteArray utf8;
-    Counting counting = Counting::Characters;
-};
-
-Text decoded(QByteArray utf8)
-{
-    if (noByteFrom(utf8, 0x80))
-        return {std::move(utf8), Counting::Bytes};
-    if (noByteFrom(utf8, 0xCC)) // nothing below U+0300 combines or decomposes
-        return {std::move(utf8), Counting::CodePoints};
-    return {composedText(std::move(utf8)), Counting::Characters};
-}
-
-Text decode(QByteArray bytes)
+// The text of a file that is not UTF-8 as it stands (UTF-16 after its byte-order mark, or
+// Windows-1252), or is UTF-8 that composing changes, as composed UTF-8.
+QByteArray composedUtf8Of(QByteArray bytes)
 {
     if (bytes.startsWith("\xff\xfe"))
-        return decoded(utf8From("UTF-16LE", QByteArrayView(bytes).sliced(2)));
+        return composedText(utf8From("UTF-16LE", QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xfe\xff"))
-        return decoded(utf8From("UTF-16BE", QByteArrayView(bytes).sliced(2)));
-    if (bytes.startsWith("\xef\xbb\xbf"))
-        bytes.remove(0, 3);
-    if (noByteFrom(bytes, 0x80)) // most lists: nothing more to check
-        return {std::move(bytes), Counting::Bytes};
+        return composedText(utf8From("UTF-16BE", QByteArrayView(bytes).sliced(2)));
     if (!bytes.isValidUtf8())
-        return decoded(utf8FromWindows1252(bytes));
-    return decoded(std::move(bytes));
+        return utf8FromWindows1252(bytes); // one character a byte, none that composes
+    return composedText(std::move(bytes));
 }
 
 // Reads a whole regular file, to its end: a file may hold more, or less, than its size says
@@ -212,51 +191,92 @@ Dictionary::ReadStatus readWhole(const QString &path, QByteArray &bytes)
     return Status::Loaded;
 }
 
-// The bytes in [from, to) that continue a UTF-8 character (10xxxxxx), eight at a time: a
-// word may take in bytes past `to`, which are masked off, but never past the text's end.
-qsizetype continuationBytes(const char *from, const char *to, const char *textEnd)
+// The code points of the UTF-8 in [from, to), eight bytes at a time: a word may take in bytes
+// past `to`, which are masked off, but never past the text's end. With `checked`, -1 unless
+// each is ASCII or two bytes below U+0300 (a lead byte C2..CB, then a continuation byte): valid
+// UTF-8 whose code points are characters of their own, as in most lists of Latin letters.
+Q_ALWAYS_INLINE qsizetype codePoints(const char *from, const char *to, const char *textEnd, bool checked)
 {
+    constexpr std::uint64_t High = 0x8080808080808080u; // bit 7 of each byte
     constexpr std::uint64_t LowBits = 0x0101010101010101u;
-    qsizetype n = 0;
+    const qsizetype bytes = to - from;
+    qsizetype continuing = 0;
+    std::uint64_t wrong = 0;
+    std::uint64_t leadBefore = 0; // a lead byte ending the word before, where its continuation stands in this one
     for (; from < to; from += 8) {
-        if (textEnd - from < 8)
-            return n + std::count_if(from, to, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; });
-        std::uint64_t word;
-        std::memcpy(&word, from, sizeof word);
-        if (to - from < 8) { // keep the bytes before `to`, first in memory
-            const int kept = 8 * int(to - from);
-            word &= std::endian::native == std::endian::little ? ~(~std::uint64_t(0) << kept)
-                                                              : ~(~std::uint64_t(0) >> kept);
+        std::uint64_t word = 0; // byte i of the text in bits 8i..8i+7
+        if (textEnd - from >= 8) {
+            word = qFromLittleEndian<std::uint64_t>(from);
+        } else {
+            std::array<char, 8> last{};
+            std::copy(from, textEnd, last.begin());
+            word = qFromLittleEndian<std::uint64_t>(last.data());
         }
-        const std::uint64_t continuing = (word >> 7) & ~(word >> 6) & LowBits; // bit 7 set, bit 6 clear
-        n += qsizetype((continuing * LowBits) >> 56); // the sum of the eight bytes
+        if (to - from < 8)
+            word &= (std::uint64_t(1) << 8 * (to - from)) - 1;
+        if (!(word & High) && !leadBefore) // ASCII alone, as most words of most lists are
+            continue;
+        const auto bit = [word](int n) { return (word << (7 - n)) & High; }; // bit n of each byte, at bit 7
+        const std::uint64_t continuation = bit(7) & ~bit(6); // 10xxxxxx
+        continuing += qsizetype(((continuation >> 7) * LowBits) >> 56); // the sum of the eight bytes
+        if (checked) {
+            const std::uint64_t lead = bit(7) & bit(6); // 11xxxxxx
+            // Not C2..CB (110 0001x to 110 01011): three or four bytes long (bit 5), U+0300 or
+            // above (bit 4, or bits 3 and 2), or overlong (C0, C1).
+            wrong |= lead & (bit(5) | bit(4) | (bit(3) & bit(2)) | ~(bit(3) | bit(2) | bit(1)));
+            wrong |= continuation ^ (lead << 8 | leadBefore); // one continuation byte after each lead byte
+            leadBefore = lead >> 56;
+            if (wrong)
+                return -1;
+        }
     }
-    return n;
+    return leadBefore ? -1 : bytes - continuing;
 }
 
 } // namespace
 
 Dictionary Dictionary::fromBytes(QByteArray bytes)
 {
-    Text text = decode(std::move(bytes));
     Dictionary d;
-    d.m_text = std::move(text.utf8);
-    switch (text.counting) {
-    case Counting::Bytes:
-        d.split([](const char *from, const char *to, const char *) { return to - from; });
-        break;
-    case Counting::CodePoints:
-        d.split([](const char *from, const char *to, const char *textEnd) {
-            return (to - from) - continuationBytes(from, to, textEnd);
-        });
-        break;
-    case Counting::Characters:
-        d.split([](const char *from, const char *to, const char *) {
+    if (!bytes.startsWith("\xff\xfe") && !bytes.startsWith("\xfe\xff")) {
+        if (bytes.startsWith("\xef\xbb\xbf"))
+            bytes.remove(0, 3);
+        d.m_text = std::move(bytes);
+        if (d.splitAsItStands())
+            return d;
+        bytes = std::move(d.m_text);
+    }
+    d.m_text = composedUtf8Of(std::move(bytes));
+    if (!d.splitAsItStands()) {
+        d.split(linesOnly(d.m_text), [](const char *from, const char *to, const char *) {
             return characters::countCharacters(QByteArrayView(from, to));
         });
-        break;
     }
     return d;
+}
+
+// Most lists have no comma and no CR: their fields are lines, found by the fast memchr.
+Dictionary::LinesOnly Dictionary::linesOnly(QByteArrayView text)
+{
+    return text.contains(',') || text.contains('\r') ? LinesOnly::No : LinesOnly::Yes;
+}
+
+// Most lists are UTF-8 that is composed as it stands: checked as it is split, in one pass where
+// that is enough. ASCII is taken as it is; a list of Latin letters and their accents is checked
+// eight bytes at a time, one of other letters that stand alone (Greek, Cyrillic) by ICU's span
+// first; letters with marks (Thai) are checked code point by code point.
+bool Dictionary::splitAsItStands()
+{
+    const QByteArrayView text = m_text;
+    const LinesOnly lines = linesOnly(text);
+    if (noByteFrom(text, 0x80))
+        return split(lines, [](const char *from, const char *to, const char *) { return to - from; });
+    return split(lines, [](const char *from, const char *to, const char *end) { return codePoints(from, to, end, true); })
+        || (characters::codePointsAreCharacters(text)
+            && split(lines, [](const char *from, const char *to, const char *end) { return codePoints(from, to, end, false); }))
+        || split(lines, [](const char *from, const char *to, const char *) {
+               return characters::composedLength(QByteArrayView(from, to));
+           });
 }
 
 Dictionary::ReadStatus Dictionary::readFile(const QString &path, Dictionary &out)
@@ -273,16 +293,20 @@ Dictionary::ReadStatus Dictionary::readFile(const QString &path, Dictionary &out
 }
 
 // Notes where each field starts, by its class: its length in characters, as lengthOf(start, end,
-// end of the text) counts them.
+// end of the text) counts them. False, with nothing noted, as soon as it counts -1.
 template <typename Length>
-void Dictionary::split(Length lengthOf)
+bool Dictionary::split(LinesOnly lines, Length lengthOf)
 {
+    const auto forget = [this] {
+        m_emptyEntries = 0;
+        for (QList<quint32> &starts : m_starts)
+            starts.clear();
+    };
+    forget();
     const char *const begin = m_text.constData();
     const char *const end = begin + m_text.size();
-    // Most lists have no comma and no CR: their fields are lines, found by the fast memchr.
-    const bool linesOnly = !std::memchr(begin, ',', std::size_t(end - begin)) && !std::memchr(begin, '\r', std::size_t(end - begin));
     const auto fieldEnd = [&](const char *from) {
-        if (!linesOnly)
+        if (lines == LinesOnly::No)
             return std::find_if(from, end, isDelimiter);
         const void *lineFeed = std::memchr(from, '\n', std::size_t(end - from));
         return lineFeed ? static_cast<const char *>(lineFeed) : end;
@@ -292,6 +316,10 @@ void Dictionary::split(Length lengthOf)
         const char *const start = p;
         p = fieldEnd(start);
         const qsizetype length = lengthOf(start, p, end);
+        if (length < 0) {
+            forget();
+            return false;
+        }
         if (length == 0)
             ++m_emptyEntries;
         else
@@ -302,6 +330,7 @@ void Dictionary::split(Length lengthOf)
             ++p; // the LF of a CRLF
         ++p; // a delimiter at the very end starts no further field
     }
+    return true;
 }
 
 qint32 Dictionary::count(int entryClass) const

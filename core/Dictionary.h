@@ -57,8 +57,11 @@ public:
     QByteArrayView utf8(int entryClass, qint32 slot) const;
 
 private:
+    enum class LinesOnly { No, Yes }; // whether the text has no comma and no CR
+    static LinesOnly linesOnly(QByteArrayView text);
+    bool splitAsItStands();
     template <typename Length>
-    void split(Length lengthOf);
+    bool split(LinesOnly lines, Length lengthOf);
 
     QByteArray m_text; // UTF-8, composed, delimiters and all
     qint32 m_emptyEntries = 0; // class 0 has nothing to keep but its count
