@@ -44,70 +44,77 @@ const icu::Normalizer2 *nfc()
 
 // What the loops over every code point of a file ask of one: its grapheme cluster break class,
 // whether its canonical decomposition starts or ends with a combining mark (a non-starter),
-// whether composing may change it or what precedes it (its NFC quick check is No or Maybe), and
-// its canonical combining class. Read from ICU's maps of those properties into one trie of two
-// bytes a code point, once for the run, so that each is one inline look-up.
+// whether composing may change it or what precedes it (its NFC quick check is No or Maybe), its
+// canonical combining class, and whether it is a character of its own whatever surrounds it in
+// composed text. Read from ICU's maps of those properties into one trie, once for the run, so
+// that each is one inline look-up.
 class CodePointFacts
 {
 public:
-    static constexpr uint16_t BreakClass = 0x1F;
-    static constexpr uint16_t StartsWithMark = 0x20;
-    static constexpr uint16_t EndsWithMark = 0x40;
-    static constexpr uint16_t NotSurelyComposed = 0x80; // also what bytes that are not UTF-8 read as
+    static constexpr uint32_t BreakClass = 0x1F;
+    static constexpr uint32_t StartsWithMark = 0x20;
+    static constexpr uint32_t EndsWithMark = 0x40;
+    static constexpr uint32_t NotSurelyComposed = 0x80; // also what bytes that are not UTF-8 read as
     static constexpr int CombiningClassShift = 8;
+    static constexpr uint32_t CombiningClass = 0xFF << CombiningClassShift;
+    static constexpr uint32_t StandsAlone = 0x10000;
+    static constexpr uint32_t AloneClasses = 1u << U_GCB_OTHER | 1u << U_GCB_LV | 1u << U_GCB_LVT;
 
-    CodePointFacts()
+    Q_NEVER_INLINE CodePointFacts() // made once, and kept out of the loops that ask it
     {
         UErrorCode status = U_ZERO_ERROR;
         UMutableCPTrie *facts = umutablecptrie_open(0, NotSurelyComposed, &status);
-        const auto add = [&](UProperty property, auto bitsOf) {
+        // Each property over the code points where its value is not the usual one: the break
+        // class first, a range at a time, then the others into the same values.
+        const auto eachRange = [&status](UProperty property, auto use) {
             const UCPMap *values = u_getIntPropertyMap(property, &status);
             uint32_t value = 0;
             for (UChar32 start = 0, end = 0; U_SUCCESS(status) && start < 0x110000; start = end + 1) {
                 end = ucpmap_getRange(values, start, UCPMAP_RANGE_NORMAL, 0, nullptr, nullptr, &value);
-                for (UChar32 c = start; bitsOf(value) != 0 && c <= end; ++c)
-                    umutablecptrie_set(facts, c, umutablecptrie_get(facts, c) | bitsOf(value), &status);
+                use(start, end, value);
             }
         };
-        add(UCHAR_GRAPHEME_CLUSTER_BREAK, [](uint32_t value) { return value; });
+        eachRange(UCHAR_GRAPHEME_CLUSTER_BREAK, [&](UChar32 start, UChar32 end, uint32_t value) {
+            umutablecptrie_setRange(facts, start, end, value, &status);
+        });
+        const auto add = [&](UProperty property, auto bitsOf) {
+            eachRange(property, [&](UChar32 start, UChar32 end, uint32_t value) {
+                for (UChar32 c = start; bitsOf(value) != 0 && c <= end; ++c)
+                    umutablecptrie_set(facts, c, umutablecptrie_get(facts, c) | bitsOf(value), &status);
+            });
+        };
         add(UCHAR_LEAD_CANONICAL_COMBINING_CLASS, [](uint32_t value) { return value ? StartsWithMark : 0u; });
         add(UCHAR_TRAIL_CANONICAL_COMBINING_CLASS, [](uint32_t value) { return value ? EndsWithMark : 0u; });
         add(UCHAR_NFC_QUICK_CHECK, [](uint32_t value) { return value != UNORM_YES ? NotSurelyComposed : 0u; });
         add(UCHAR_CANONICAL_COMBINING_CLASS, [](uint32_t value) { return value << CombiningClassShift; });
+        // A letter, a symbol, a Hangul syllable (in text without jamo nothing joins it) and so
+        // on, composed as it stands: a character of its own wherever it stands.
+        uint32_t value = 0;
+        for (UChar32 start = 0, end = 0; U_SUCCESS(status) && start < 0x110000; start = end + 1) {
+            end = umutablecptrie_getRange(facts, start, UCPMAP_RANGE_NORMAL, 0, nullptr, nullptr, &value);
+            if (!(value & (NotSurelyComposed | CombiningClass)) && (AloneClasses >> (value & BreakClass)) & 1)
+                umutablecptrie_setRange(facts, start, end, value | StandsAlone, &status);
+        }
         if (U_SUCCESS(status))
-            m_trie.reset(umutablecptrie_buildImmutable(facts, UCPTRIE_TYPE_FAST, UCPTRIE_VALUE_BITS_16, &status));
+            m_trie.reset(umutablecptrie_buildImmutable(facts, UCPTRIE_TYPE_FAST, UCPTRIE_VALUE_BITS_32, &status));
         umutablecptrie_close(facts);
         if (U_FAILURE(status))
             m_trie.reset();
     }
 
-    uint16_t of(char32_t c) const
+    uint32_t of(char32_t c) const
     {
         if (m_trie)
-            return UCPTRIE_FAST_GET(m_trie.get(), UCPTRIE_16, UChar32(c));
+            return UCPTRIE_FAST_GET(m_trie.get(), UCPTRIE_32, UChar32(c));
         const auto hasMark = [c](UProperty property) { return u_getIntPropertyValue(UChar32(c), property) != 0; };
-        return uint16_t(u_getIntPropertyValue(UChar32(c), UCHAR_GRAPHEME_CLUSTER_BREAK)
-                        | (hasMark(UCHAR_LEAD_CANONICAL_COMBINING_CLASS) ? StartsWithMark : 0)
-                        | (hasMark(UCHAR_TRAIL_CANONICAL_COMBINING_CLASS) ? EndsWithMark : 0)
-                        | (u_getIntPropertyValue(UChar32(c), UCHAR_NFC_QUICK_CHECK) != UNORM_YES ? NotSurelyComposed : 0)
-                        | u_getCombiningClass(UChar32(c)) << CombiningClassShift);
+        return uint32_t(u_getIntPropertyValue(UChar32(c), UCHAR_GRAPHEME_CLUSTER_BREAK))
+            | (hasMark(UCHAR_LEAD_CANONICAL_COMBINING_CLASS) ? StartsWithMark : 0)
+            | (hasMark(UCHAR_TRAIL_CANONICAL_COMBINING_CLASS) ? EndsWithMark : 0);
     }
 
-    // The facts of the code point that UTF-8 at p starts with, p moved past it.
-    uint16_t next(const char *&p, const char *end) const
-    {
-        uint16_t facts = NotSurelyComposed;
-        if (m_trie) {
-            UCPTRIE_FAST_U8_NEXT(m_trie.get(), UCPTRIE_16, p, end, facts);
-        } else {
-            int32_t i = 0;
-            UChar32 c;
-            U8_NEXT(p, i, int32_t(std::min<qsizetype>(end - p, 4)), c);
-            p += i;
-            facts = c < 0 ? NotSurelyComposed : of(char32_t(c));
-        }
-        return facts;
-    }
+    // The trie itself, for a loop over UTF-8 (UCPTRIE_FAST_U8_NEXT, which reads what is not
+    // UTF-8 as NotSurelyComposed); null if ICU could not make it.
+    const UCPTrie *trie() const { return m_trie.get(); }
 
 private:
     std::unique_ptr<UCPTrie, decltype(&ucptrie_close)> m_trie{nullptr, ucptrie_close};
@@ -279,7 +286,7 @@ QList<qsizetype> joinerPlaces(const Unit *text, qsizetype size)
     int run = 0; // marks in a row
     for (qsizetype i = 0; i < size;) {
         const qsizetype at = i;
-        const uint16_t c = facts.of(nextCodePoint(text, i, size));
+        const uint32_t c = facts.of(nextCodePoint(text, i, size));
         if (!(c & CodePointFacts::StartsWithMark)) {
             run = c & CodePointFacts::EndsWithMark ? 1 : 0;
             continue;
@@ -431,6 +438,43 @@ private:
     std::unique_ptr<UCPTrie, decltype(&ucptrie_close)> m_trie{nullptr, ucptrie_close};
 };
 
+// composedLength() from `from` on, the characters before it counted: what a mark, a joiner or
+// anything else that joins code points asks for. A letter starts a character, a mark or vowel
+// sign joins the one before it, as they do in every script; what else joins code points (a
+// joiner, a jamo, a prepended sign, a control character before a mark) is left to ICU's break
+// iterator, and so is a letter after a virama, which newer Unicode joins to it in some scripts.
+Q_NEVER_INLINE qsizetype composedLengthFrom(QByteArrayView utf8, qsizetype from, qsizetype characters)
+{
+    constexpr uint32_t Attached = 1u << U_GCB_EXTEND | 1u << U_GCB_SPACING_MARK;
+    constexpr unsigned Virama = 9; // its canonical combining class
+    const UCPTrie *const facts = codePointFacts().trie();
+    bool askIcu = false;
+    bool afterVirama = false;
+    unsigned lastClass = 0; // the canonical combining class of the code point before
+    int marks = 0; // combining marks in a row
+    // Letters and marks alternate in no order a branch could foretell: one pass without them.
+    for (const char *p = utf8.data() + from, *const end = utf8.data() + utf8.size(); p != end;) {
+        const bool first = p == utf8.data();
+        uint32_t f;
+        UCPTRIE_FAST_U8_NEXT(facts, UCPTRIE_32, p, end, f);
+        // ICU's quick check: composed as it stands when every code point is, and combining
+        // marks stand in canonical order; and stream-safe, with too few marks in a row for a
+        // joiner.
+        const unsigned combining = (f & CodePointFacts::CombiningClass) >> CodePointFacts::CombiningClassShift;
+        marks = combining ? marks + 1 : 0;
+        if ((f & CodePointFacts::NotSurelyComposed) | ((combining != 0) & (combining < lastClass)) | (marks >= MostMarks))
+            return -1;
+        lastClass = combining;
+
+        const bool alone = f & CodePointFacts::StandsAlone;
+        const bool attached = (Attached >> (f & CodePointFacts::BreakClass)) & 1;
+        characters += alone | (first & attached); // a mark at the start stands alone
+        askIcu = askIcu | ((!alone) & (!attached)) | (alone & afterVirama);
+        afterVirama = (!alone) & (afterVirama | (combining == Virama));
+    }
+    return askIcu ? countCharacters(utf8) : characters;
+}
+
 } // namespace
 
 QString fromUtf8(QByteArrayView utf8)
@@ -510,52 +554,18 @@ qsizetype countCharacters(QByteArrayView utf8)
     return n;
 }
 
-bool codePointsAreCharacters(QByteArrayView utf8)
-{
-    // ICU's span reads what is not UTF-8 as U+FFFD, so that stays out.
-    static const icu::UnicodeSet alone = [] {
-        icu::UnicodeSet set = setOf(u"[[:NFC_QC=Yes:] & [:ccc=0:] & [[:GCB=Other:] [:GCB=Control:] [:GCB=CR:] [:GCB=LF:]"
-                                    u" [:GCB=LV:] [:GCB=LVT:]] - [\\uFFFD]]");
-        set.freeze();
-        return set;
-    }();
-    return !alone.isEmpty() && alone.spanUTF8(utf8.data(), int32_t(utf8.size()), USET_SPAN_CONTAINED) == utf8.size();
-}
-
 qsizetype composedLength(QByteArrayView utf8)
 {
-    // A letter starts a character, a mark or vowel sign joins the one before it, as they do in
-    // every script; what else joins code points (a joiner, a jamo, a prepended sign, a control
-    // character before a mark) is left to ICU's break iterator, and so is a letter after a
-    // virama, which newer Unicode joins to it in some scripts.
-    constexpr uint32_t Alone = 1u << U_GCB_OTHER | 1u << U_GCB_LV | 1u << U_GCB_LVT;
-    constexpr uint32_t Attached = 1u << U_GCB_EXTEND | 1u << U_GCB_SPACING_MARK;
-    constexpr unsigned Virama = 9; // its canonical combining class
-    const CodePointFacts &facts = codePointFacts();
+    static const UCPTrie *const facts = codePointFacts().trie();
     qsizetype characters = 0;
-    bool askIcu = false;
-    bool afterVirama = false;
-    unsigned lastClass = 0; // the canonical combining class of the code point before
-    int marks = 0; // combining marks in a row
-    for (const char *p = utf8.data(), *const end = p + utf8.size(); p != end;) {
-        const bool first = p == utf8.data();
-        const uint16_t f = facts.next(p, end);
-        // ICU's quick check: composed as it stands when every code point is, and combining
-        // marks stand in canonical order; and stream-safe, with too few marks in a row for
-        // a joiner.
-        const unsigned combining = f >> CodePointFacts::CombiningClassShift;
-        marks = combining ? marks + 1 : 0;
-        if ((f & CodePointFacts::NotSurelyComposed) || (combining && combining < lastClass) || marks >= MostMarks)
-            return -1;
-        lastClass = combining;
-
-        const uint32_t kind = 1u << (f & CodePointFacts::BreakClass);
-        const bool alone = kind & Alone;
-        characters += alone || (first && (kind & Attached)); // a mark at the start stands alone
-        askIcu = askIcu || !(kind & (Alone | Attached)) || (alone && afterVirama);
-        afterVirama = (afterVirama && !alone) || combining == Virama;
+    for (const char *p = utf8.data(), *const end = p + utf8.size(); p != end && facts; ++characters) {
+        const char *const at = p;
+        uint32_t f;
+        UCPTRIE_FAST_U8_NEXT(facts, UCPTRIE_32, p, end, f);
+        if (!(f & CodePointFacts::StandsAlone)) // not one code point alone, as most are
+            return composedLengthFrom(utf8, at - utf8.data(), characters);
     }
-    return askIcu ? countCharacters(utf8) : characters;
+    return facts ? characters : -1;
 }
 
 qint32 lettersToFind(QByteArrayView utf8, qint32 enough)

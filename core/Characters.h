@@ -54,11 +54,6 @@ QString composed(const QString &text);
 // The characters of a field of valid, composed UTF-8 (no line end inside).
 qsizetype countCharacters(QByteArrayView utf8);
 
-// Whether UTF-8 is valid and each of its code points a character of its own, composed as it
-// stands: no mark, joiner, jamo or other code point that joins another, nothing composing
-// would change. Its characters are then its code points.
-bool codePointsAreCharacters(QByteArrayView utf8);
-
 // The characters of a field of UTF-8 (no line end inside) that is valid, composed and
 // stream-safe as it stands, found in the same pass that checks it is; -1 for any other.
 qsizetype composedLength(QByteArrayView utf8);

@@ -191,11 +191,11 @@ Dictionary::ReadStatus readWhole(const QString &path, QByteArray &bytes)
     return Status::Loaded;
 }
 
-// The code points of the UTF-8 in [from, to), eight bytes at a time: a word may take in bytes
-// past `to`, which are masked off, but never past the text's end. With `checked`, -1 unless
-// each is ASCII or two bytes below U+0300 (a lead byte C2..CB, then a continuation byte): valid
-// UTF-8 whose code points are characters of their own, as in most lists of Latin letters.
-Q_ALWAYS_INLINE qsizetype codePoints(const char *from, const char *to, const char *textEnd, bool checked)
+// The code points of the UTF-8 in [from, to), eight bytes at a time, when each is ASCII or two
+// bytes below U+0300 (a lead byte C2..CB, then a continuation byte): valid UTF-8 whose code
+// points are characters of their own, as in most lists of Latin letters. Else -1. A word may
+// take in bytes past `to`, which are masked off, but never past the text's end.
+Q_ALWAYS_INLINE qsizetype latinCodePoints(const char *from, const char *to, const char *textEnd)
 {
     constexpr std::uint64_t High = 0x8080808080808080u; // bit 7 of each byte
     constexpr std::uint64_t LowBits = 0x0101010101010101u;
@@ -219,16 +219,14 @@ Q_ALWAYS_INLINE qsizetype codePoints(const char *from, const char *to, const cha
         const auto bit = [word](int n) { return (word << (7 - n)) & High; }; // bit n of each byte, at bit 7
         const std::uint64_t continuation = bit(7) & ~bit(6); // 10xxxxxx
         continuing += qsizetype(((continuation >> 7) * LowBits) >> 56); // the sum of the eight bytes
-        if (checked) {
-            const std::uint64_t lead = bit(7) & bit(6); // 11xxxxxx
-            // Not C2..CB (110 0001x to 110 01011): three or four bytes long (bit 5), U+0300 or
-            // above (bit 4, or bits 3 and 2), or overlong (C0, C1).
-            wrong |= lead & (bit(5) | bit(4) | (bit(3) & bit(2)) | ~(bit(3) | bit(2) | bit(1)));
-            wrong |= continuation ^ (lead << 8 | leadBefore); // one continuation byte after each lead byte
-            leadBefore = lead >> 56;
-            if (wrong)
-                return -1;
-        }
+        const std::uint64_t lead = bit(7) & bit(6); // 11xxxxxx
+        // Not C2..CB (110 0001x to 110 01011): three or four bytes long (bit 5), U+0300 or above
+        // (bit 4, or bits 3 and 2), or overlong (C0, C1).
+        wrong |= lead & (bit(5) | bit(4) | (bit(3) & bit(2)) | ~(bit(3) | bit(2) | bit(1)));
+        wrong |= continuation ^ (lead << 8 | leadBefore); // one continuation byte after each lead byte
+        leadBefore = lead >> 56;
+        if (wrong)
+            return -1;
     }
     return leadBefore ? -1 : bytes - continuing;
 }
@@ -255,30 +253,6 @@ Dictionary Dictionary::fromBytes(QByteArray bytes)
     return d;
 }
 
-// Most lists have no comma and no CR: their fields are lines, found by the fast memchr.
-Dictionary::LinesOnly Dictionary::linesOnly(QByteArrayView text)
-{
-    return text.contains(',') || text.contains('\r') ? LinesOnly::No : LinesOnly::Yes;
-}
-
-// Most lists are UTF-8 that is composed as it stands: checked as it is split, in one pass where
-// that is enough. ASCII is taken as it is; a list of Latin letters and their accents is checked
-// eight bytes at a time, one of other letters that stand alone (Greek, Cyrillic) by ICU's span
-// first; letters with marks (Thai) are checked code point by code point.
-bool Dictionary::splitAsItStands()
-{
-    const QByteArrayView text = m_text;
-    const LinesOnly lines = linesOnly(text);
-    if (noByteFrom(text, 0x80))
-        return split(lines, [](const char *from, const char *to, const char *) { return to - from; });
-    return split(lines, [](const char *from, const char *to, const char *end) { return codePoints(from, to, end, true); })
-        || (characters::codePointsAreCharacters(text)
-            && split(lines, [](const char *from, const char *to, const char *end) { return codePoints(from, to, end, false); }))
-        || split(lines, [](const char *from, const char *to, const char *) {
-               return characters::composedLength(QByteArrayView(from, to));
-           });
-}
-
 Dictionary::ReadStatus Dictionary::readFile(const QString &path, Dictionary &out)
 {
     try {
@@ -290,6 +264,27 @@ Dictionary::ReadStatus Dictionary::readFile(const QString &path, Dictionary &out
     } catch (const std::bad_alloc &) {
         return ReadStatus::Unreadable;
     }
+}
+
+// Most lists have no comma and no CR: their fields are lines, found by the fast memchr.
+Dictionary::LinesOnly Dictionary::linesOnly(QByteArrayView text)
+{
+    return text.contains(',') || text.contains('\r') ? LinesOnly::No : LinesOnly::Yes;
+}
+
+// Most lists are UTF-8 that is composed as it stands, checked as it is split: ASCII is taken as
+// it is, Latin letters and their accents are checked eight bytes at a time, other text code
+// point by code point.
+bool Dictionary::splitAsItStands()
+{
+    const QByteArrayView text = m_text;
+    const LinesOnly lines = linesOnly(text);
+    if (noByteFrom(text, 0x80))
+        return split(lines, [](const char *from, const char *to, const char *) { return to - from; });
+    return split(lines, [](const char *from, const char *to, const char *end) { return latinCodePoints(from, to, end); })
+        || split(lines, [](const char *from, const char *to, const char *) {
+               return characters::composedLength(QByteArrayView(from, to));
+           });
 }
 
 // Notes where each field starts, by its class: its length in characters, as lengthOf(start, end,
