@@ -197,8 +197,7 @@ Dictionary::ReadStatus readWhole(const QString &path, QByteArray &bytes)
 // take in bytes past `to`, which are masked off, but never past the text's end.
 Q_ALWAYS_INLINE qsizetype latinCodePoints(const char *from, const char *to, const char *textEnd)
 {
-    constexpr std::uint64_t High = 0x8080808080808080u; // bit 7 of each byte
-    constexpr std::uint64_t LowBits = 0x0101010101010101u;
+    const auto each = [](std::uint8_t byte) { return byte * std::uint64_t(0x0101010101010101u); };
     const qsizetype bytes = to - from;
     qsizetype continuing = 0;
     std::uint64_t wrong = 0;
@@ -214,21 +213,19 @@ Q_ALWAYS_INLINE qsizetype latinCodePoints(const char *from, const char *to, cons
         }
         if (to - from < 8)
             word &= (std::uint64_t(1) << 8 * (to - from)) - 1;
-        if (!(word & High) && !leadBefore) // ASCII alone, as most words of most lists are
+        if (!(word & each(0x80)) && !leadBefore) // ASCII alone, as most words of most lists are
             continue;
-        const auto bit = [word](int n) { return (word << (7 - n)) & High; }; // bit n of each byte, at bit 7
-        const std::uint64_t continuation = bit(7) & ~bit(6); // 10xxxxxx
-        continuing += qsizetype(((continuation >> 7) * LowBits) >> 56); // the sum of the eight bytes
-        const std::uint64_t lead = bit(7) & bit(6); // 11xxxxxx
-        // Not C2..CB (110 0001x to 110 01011): three or four bytes long (bit 5), U+0300 or above
-        // (bit 4, or bits 3 and 2), or overlong (C0, C1).
-        wrong |= lead & (bit(5) | bit(4) | (bit(3) & bit(2)) | ~(bit(3) | bit(2) | bit(1)));
+        const std::uint64_t continuation = word & ~(word << 1) & each(0x80); // 10xxxxxx, at bit 7
+        const std::uint64_t lead = word & (word << 1) & each(0x80); // 11xxxxxx
+        continuing += qsizetype(((continuation >> 7) * each(1)) >> 56); // the sum of the eight bytes
+        // A lead byte's low six bits from 2 to 11 (C2..CB): not three or four bytes long, not
+        // U+0300 or above, not overlong (C0, C1).
+        const std::uint64_t low = word & each(0x3F);
+        wrong |= lead & (((low + each(0x80 - 12)) | ~(low + each(0x80 - 2))) & each(0x80));
         wrong |= continuation ^ (lead << 8 | leadBefore); // one continuation byte after each lead byte
         leadBefore = lead >> 56;
-        if (wrong)
-            return -1;
     }
-    return leadBefore ? -1 : bytes - continuing;
+    return wrong || leadBefore ? -1 : bytes - continuing;
 }
 
 } // namespace
