@@ -99,6 +99,14 @@ private slots:
                                                            << QStringList{u"2:\U0001109Aé"_qs};
         QTest::newRow("Hangul jamo compose to a syllable") << u"\u1100\u1161\u11A8"_qs.toUtf8() << QStringList{u"1:각"_qs};
         QTest::newRow("marks are put in order") << u"a\u0301\u0323"_qs.toUtf8() << QStringList{u"1:\u1EA1\u0301"_qs};
+        QTest::newRow("marks put in order in Thai and Arabic")
+            << u"\u0E1B\u0E48\u0E38,\u0645\u064F\u0639\u064E\u0644\u0651\u0650\u0645\u064C"_qs.toUtf8()
+            << QStringList{u"1:\u0E1B\u0E38\u0E48"_qs, u"4:\u0645\u064F\u0639\u064E\u0644\u0650\u0651\u0645\u064C"_qs};
+        QTest::newRow("a Greek sign that composing replaces") << u"\u03A9\u0374"_qs.toUtf8() << QStringList{u"2:\u03A9\u02B9"_qs};
+        QTest::newRow("syllables; a mark first, or after a tab, stands alone")
+            << u"\uD55C\uAD6D\uC5B4,\u0E38\u0E01,\t\u0E38"_qs.toUtf8()
+            << QStringList{u"2:\u0E38\u0E01"_qs, u"2:\t\u0E38"_qs, u"3:\uD55C\uAD6D\uC5B4"_qs};
+        QTest::newRow("a letter across eight bytes") << QByteArray("abcdefg\xc3\xa9h") << QStringList{u"9:abcdefg\u00E9h"_qs};
         QTest::newRow("a joiner after 30 marks in a row")
             << (u"a"_qs + QString(31, QChar(0x0301))).toUtf8()
             << QStringList{u"1:á"_qs + QString(29, QChar(0x0301)) + QChar(0x034F) + QChar(0x0301)};
