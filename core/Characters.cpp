@@ -443,11 +443,13 @@ private:
 // anything else that joins code points asks for. A letter starts a character, a mark or vowel
 // sign joins the one before it, as they do in every script; what else joins code points (a
 // joiner, a jamo, a prepended sign, a control character before a mark) is left to ICU's break
-// iterator, and so is a letter after a virama, which newer Unicode joins to it in some scripts.
+// iterator, and so is a letter after a virama where ICU joins the two (newer Unicode makes
+// "क्ष" one character).
 Q_NEVER_INLINE qsizetype composedLengthFrom(QByteArrayView utf8, qsizetype from, qsizetype characters)
 {
     constexpr uint32_t Attached = 1u << U_GCB_EXTEND | 1u << U_GCB_SPACING_MARK;
     constexpr unsigned Virama = 9; // its canonical combining class
+    static const bool viramaJoins = CharacterList(QStringLiteral(u"\u0915\u094D\u0937")).size() == 1;
     const UCPTrie *const facts = codePointFacts().trie();
     bool askIcu = false;
     bool afterVirama = false;
@@ -470,7 +472,7 @@ Q_NEVER_INLINE qsizetype composedLengthFrom(QByteArrayView utf8, qsizetype from,
         const bool alone = f & CodePointFacts::StandsAlone;
         const bool attached = (Attached >> (f & CodePointFacts::BreakClass)) & 1;
         characters += alone | (first & attached); // a mark at the start stands alone
-        askIcu = askIcu | ((!alone) & (!attached)) | (alone & afterVirama);
+        askIcu = askIcu | ((!alone) & (!attached)) | (alone & afterVirama & viramaJoins);
         afterVirama = (!alone) & (afterVirama | (combining == Virama));
     }
     return askIcu ? countCharacters(utf8) : characters;
