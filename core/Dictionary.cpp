@@ -3,14 +3,13 @@
 #include "Characters.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <QScopeGuard>
+#include <QtEndian>
 
 #include <unicode/ucnv.h>
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
