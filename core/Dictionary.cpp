@@ -54,6 +54,17 @@ QByteArray utf8From(const char *encoding, QByteArrayView bytes)
     return utf8;
 }
 
+// UTF-16 as UTF-8. An odd byte at the end is no part of a unit: a U+FFFD of its own, also after
+// a surrogate that waits for its pair.
+QByteArray utf8FromUtf16(const char *encoding, QByteArrayView bytes)
+{
+    const bool oddByte = bytes.size() % 2 != 0;
+    QByteArray utf8 = utf8From(encoding, bytes.first(bytes.size() - (oddByte ? 1 : 0)));
+    if (oddByte)
+        utf8 += "\xef\xbf\xbd";
+    return utf8;
+}
+
 // Windows-1252 is Latin-1 but for bytes 0x80..0x9F: what those stand for, read once from ICU's
 // converter. The five it leaves undefined keep their Latin-1 control code, so every byte is one
 // character, and none of them ever needs composing.
@@ -130,9 +141,9 @@ bool noByteFrom(QByteArrayView bytes, unsigned char limit)
 QByteArray composedUtf8Of(QByteArray bytes)
 {
     if (bytes.startsWith("\xff\xfe"))
-        return composedText(utf8From("UTF-16LE", QByteArrayView(bytes).sliced(2)));
+        return composedText(utf8FromUtf16("UTF-16LE", QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xfe\xff"))
-        return composedText(utf8From("UTF-16BE", QByteArrayView(bytes).sliced(2)));
+        return composedText(utf8FromUtf16("UTF-16BE", QByteArrayView(bytes).sliced(2)));
     if (!bytes.isValidUtf8())
         return utf8FromWindows1252(bytes); // one character a byte, none that composes
     return composedText(std::move(bytes));
