@@ -422,8 +422,8 @@ BENCHMARK(BM_NewGameByDelimiter)
     ->Unit(benchmark::kMicrosecond);
 
 // The word lists of other languages beside the shipped one, each against a plain ASCII list of
-// the same size (the shipped list's lines over again, cut to that size at a line end), both
-// from bytes in memory. `times_plain` is the word list's time over the plain list's, timed in
+// the same size (the shipped list's lines over again, cut to that size and ended by a line
+// end), both from bytes in memory. `times_plain` is the word list's time over the plain list's, timed in
 // turn in the same iterations so that the machine's other work weighs on both alike.
 QByteArray fileBytes(const QString &path)
 {
