@@ -54,6 +54,16 @@ QByteArray utf8From(const char *encoding, QByteArrayView bytes)
     return utf8;
 }
 
+// UTF-16 as UTF-8. An odd byte at the end is a broken character of its own, apart from a
+// surrogate before it that waited for its pair: each is a U+FFFD.
+QByteArray utf8FromUtf16(const char *encoding, QByteArrayView bytes)
+{
+    QByteArray utf8 = utf8From(encoding, bytes.first(bytes.size() & ~qsizetype(1)));
+    if (bytes.size() % 2 != 0)
+        utf8 += "\xEF\xBF\xBD";
+    return utf8;
+}
+
 // Windows-1252 is Latin-1 but for bytes 0x80..0x9F: what those stand for, read once from ICU's
 // converter. The five it leaves undefined keep their Latin-1 control code, so every byte is one
 // character, and none of them ever needs composing.
@@ -148,9 +158,9 @@ Text decoded(QByteArray utf8)
 Text decode(QByteArray bytes)
 {
     if (bytes.startsWith("\xff\xfe"))
-        return decoded(utf8From("UTF-16LE", QByteArrayView(bytes).sliced(2)));
+        return decoded(utf8FromUtf16("UTF-16LE", QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xfe\xff"))
-        return decoded(utf8From("UTF-16BE", QByteArrayView(bytes).sliced(2)));
+        return decoded(utf8FromUtf16("UTF-16BE", QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xef\xbb\xbf"))
         bytes.remove(0, 3);
     if (noByteFrom(bytes, 0x80)) // most lists: nothing more to check
