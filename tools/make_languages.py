@@ -1,0 +1,401 @@
+#!/usr/bin/python3
+"""Build the word lists of the languages other than English: Dictionary/<code>.txt.
+
+Run it through tools/make-dictionaries.sh, which installs the Debian packages it reads
+(`make_languages.py --packages` names them) and the offensive-word terms.
+
+    make_languages.py               every list
+    make_languages.py de fr pt-BR   only these
+    make_languages.py --packages    the Debian packages read, on one line
+
+Where the words come from
+-------------------------
+Each list is made from one hunspell dictionary: its stems (the .dic file) and the forms its
+affix rules make of them (the .aff file), expanded here by the same rules hunspell applies.
+Where Debian also ships a word list of the language (/usr/share/dict), its lower-case words
+join them. A stem is one level of inflection away from each form: a suffix, a prefix, or
+both where the rules allow it; the affixes that continue an affix (two suffixes in a row)
+and compounds are not followed, so nothing is derived from a derived form.
+
+Every candidate is then checked by hunspell itself with the same dictionary (`hunspell -G`):
+what hunspell does not accept as a word is not used. Stems the dictionary marks as not to be
+suggested, rare, substandard, forbidden or only for compounds are left out, with all their
+forms; so are forms made with an affix that the dictionary only allows inside a compound or
+with a further affix.
+
+What an entry is
+----------------
+Letters and combining marks only (no digit, hyphen, apostrophe, period or joiner), composed
+(NFC), at least two characters to find. A stem with a capital letter is a name or an
+abbreviation and goes with its forms, except a German noun: German writes every noun with a
+capital, and its dictionary gives a noun a plural, a case ending or the forms that begin a
+compound, while it gives a name at most the genitive "s". A capitalised German stem with no
+such forms is a noun when it ends in a noun (a compound) or in a noun suffix ("-ung",
+"-heit", "-chen", ...). Entries that differ only in case are one entry: the game plays
+entries in lower case; the lower-case spelling is kept.
+
+Each entry is checked against the language's offensive-word terms (tools/offensive.py), with
+the dictionary's own stems as the words a compound may begin with; a reviewed
+tools/wordlists/allowed-<code>.txt lists harmless words the check would otherwise refuse.
+
+Which entries, when there are more than the list holds
+------------------------------------------------------
+No frequency list with terms that allow its use is available for these languages, so the
+entries are ranked by what they are: first every stem that is a word (the lemmas), then the
+forms the Debian word list also has, then the other forms, each stem's first form before any
+stem's second form, and so on, in the order the dictionary gives its affixes. Forms made
+with a prefix come after those made with a suffix alone. Ties are broken by the SHA-256
+digest of the entry, which spreads a cut evenly over the alphabet without any random state.
+The list is cut at its language's limit (LANGUAGES below), chosen to keep every list within
+the package's size budget.
+
+Output: Dictionary/<code>.txt, UTF-8 without a byte-order mark, LF line ends, one entry a
+line, sorted by code point of the case-folded entry, then of the entry. Running the tool
+again gives byte-identical files.
+"""
+
+import hashlib
+import re
+import subprocess
+import sys
+import unicodedata
+from collections import namedtuple
+from pathlib import Path
+
+import offensive
+
+ROOT = Path(__file__).resolve().parent.parent
+DICTIONARY = ROOT / "Dictionary"
+HUNSPELL = Path("/usr/share/hunspell")
+WORDS = Path("/usr/share/dict")
+
+Language = namedtuple("Language", "name hunspell packages words limit")
+
+LANGUAGES = {
+    "ar": Language("Arabic", "ar", ("hunspell-ar",), None, 120000),
+    "bg": Language("Bulgarian", "bg_BG", ("hunspell-bg", "wbulgarian"), "bulgarian", 120000),
+    "ca": Language("Catalan", "ca", ("hunspell-ca", "wcatalan"), "catalan", 120000),
+    "cs": Language("Czech", "cs_CZ", ("hunspell-cs",), None, 120000),
+    "da": Language("Danish", "da_DK", ("hunspell-da", "wdanish"), "danish", 120000),
+    "de": Language("German", "de_DE", ("hunspell-de-de", "wngerman"), "ngerman", 120000),
+    "el": Language("Greek", "el_GR", ("hunspell-el",), None, 120000),
+    "eo": Language("Esperanto", "eo", ("myspell-eo", "wesperanto"), "esperanto", 120000),
+    "es": Language("Spanish", "es_ES", ("hunspell-es", "wspanish"), "spanish", 120000),
+    "fa": Language("Persian", "fa", ("myspell-fa",), None, 120000),
+    "fr": Language("French", "fr", ("hunspell-fr-classical", "wfrench"), "french", 120000),
+    "he": Language("Hebrew", "he_IL", ("hunspell-he",), None, 120000),
+    "hu": Language("Hungarian", "hu_HU", ("hunspell-hu",), None, 120000),
+    "it": Language("Italian", "it_IT", ("hunspell-it", "witalian"), "italian", 120000),
+    "nb": Language("Norwegian Bokmål", "nb_NO", ("hunspell-no", "wnorwegian"), "bokmaal", 120000),
+    "nl": Language("Dutch", "nl", ("hunspell-nl", "wdutch"), "dutch", 120000),
+    "pl": Language("Polish", "pl_PL", ("hunspell-pl", "wpolish"), "polish", 120000),
+    "pt": Language("Portuguese", "pt_PT", ("hunspell-pt-pt", "wportuguese"), "portuguese", 120000),
+    "pt-BR": Language("Brazilian Portuguese", "pt_BR", ("hunspell-pt-br", "wbrazilian"), "brazilian", 120000),
+    "ru": Language("Russian", "ru_RU", ("hunspell-ru",), None, 120000),
+    "sv": Language("Swedish", "sv_SE", ("hunspell-sv", "wswedish"), "swedish", 120000),
+    "th": Language("Thai", "th_TH", ("hunspell-th",), None, 120000),
+    "tr": Language("Turkish", "tr_TR", ("hunspell-tr",), None, 120000),
+    "uk": Language("Ukrainian", "uk_UA", ("hunspell-uk", "wukrainian"), "ukrainian", 120000),
+}
+
+# What makes a capitalised German stem a noun (see above).
+GERMAN_NOUN_FLAGS = set("EPNRTFpqgij")
+GERMAN_NOUN_SUFFIXES = ("ung", "heit", "keit", "schaft", "chen", "lein", "tum", "nis", "ion", "ität", "ismus")
+
+# A word of up to three letters in an alphabet holds a vowel ("km", "cm", "ms" are
+# abbreviations); Czech also makes syllables of "r" and "l" ("prst", "vlk").
+VOWELS = set("aeiouyàáâãäåæèéêëìíîïòóôõöøùúûüýÿāăąēėęěīįıōőœūůűųŷ"
+             "аеёиоуыэюяіїєў" "αεηιουωάέήίόύώϊϋΐΰ")
+SYLLABIC = {"cs": set("rl")}
+
+# Characters hunspell's word lists hold that are no letter of a word.
+NOT_LETTERS = {"\u02bc"}  # the modifier letter apostrophe
+
+
+# --- Reading a hunspell dictionary -------------------------------------------------------
+
+class Affixes:
+    """A .aff file: its flags, and its prefix and suffix rules by flag."""
+
+    Rule = namedtuple("Rule", "strip add flags condition")
+
+    def __init__(self, path):
+        raw = path.read_bytes()
+        self.encoding = "utf-8"
+        found = re.search(rb"^SET\s+(\S+)", raw, re.M)
+        if found:
+            self.encoding = {"microsoft-cp1251": "cp1251"}.get(found.group(1).decode().lower(), found.group(1).decode())
+        lines = raw.decode(self.encoding, errors="replace").lstrip("\ufeff").splitlines()
+        self.flag_type = "char"
+        self.aliases = []
+        self.special = {}
+        self.prefixes = {}
+        self.suffixes = {}
+        self.cross = {}
+        for line in lines:
+            fields = line.split()
+            if not fields:
+                continue
+            key = fields[0]
+            if key == "FLAG" and len(fields) > 1:
+                self.flag_type = fields[1]
+            elif key == "AF" and len(fields) > 1 and not fields[1].isdigit():
+                self.aliases.append(self.parse_flags(fields[1]))
+            elif key in ("NEEDAFFIX", "ONLYINCOMPOUND", "FORBIDDENWORD", "NOSUGGEST", "WARN",
+                         "SUBSTANDARD", "CIRCUMFIX", "PSEUDOROOT") and len(fields) > 1:
+                self.special[key] = fields[1]
+            elif key in ("PFX", "SFX") and len(fields) >= 4:
+                table = self.prefixes if key == "PFX" else self.suffixes
+                if len(fields) == 4 and fields[3].isdigit() and fields[2] in "YN":
+                    self.cross[(key, fields[1])] = fields[2] == "Y"
+                    table.setdefault(fields[1], [])
+                    continue
+                if len(fields) < 5:
+                    fields.append(".")
+                strip = "" if fields[2] == "0" else fields[2]
+                add, _, cont = fields[3].partition("/")
+                add = "" if add == "0" else add
+                cont = self.parse_flags(cont) if cont else frozenset()
+                table.setdefault(fields[1], []).append(
+                    self.Rule(strip, add, cont, re.compile(condition_pattern(fields[4], key == "SFX"))))
+        self.excluded = {self.special[k] for k in ("NEEDAFFIX", "ONLYINCOMPOUND", "FORBIDDENWORD", "NOSUGGEST",
+                                                  "WARN", "SUBSTANDARD", "PSEUDOROOT") if k in self.special}
+        self.excluded = {f for text in self.excluded for f in self.parse_flags(text)}
+        self.circumfix = set(self.parse_flags(self.special["CIRCUMFIX"])) if "CIRCUMFIX" in self.special else set()
+
+    def parse_flags(self, text):
+        if self.aliases and text.isdigit():
+            index = int(text)
+            return self.aliases[index - 1] if 0 < index <= len(self.aliases) else frozenset()
+        if self.flag_type == "long":
+            return frozenset(text[i:i + 2] for i in range(0, len(text) - 1, 2))
+        if self.flag_type == "num":
+            return frozenset(f for f in text.split(",") if f)
+        return frozenset(text)
+
+    def ordered_flags(self, text):
+        """The flags of a stem in the order the dictionary gives them."""
+        if self.aliases and text.isdigit():
+            return sorted(self.parse_flags(text))
+        if self.flag_type == "long":
+            return [text[i:i + 2] for i in range(0, len(text) - 1, 2)]
+        if self.flag_type == "num":
+            return [f for f in text.split(",") if f]
+        return list(text)
+
+    def forms(self, stem, flags):
+        """The forms of a stem one affix away, in the dictionary's order: suffixes, then
+        prefixes, then both. Affixes that need a further affix or a compound are skipped."""
+        made = []
+        suffixed = []
+        for flag in flags:
+            for rule in self.suffixes.get(flag, ()):
+                if rule.flags & self.excluded or rule.flags & self.circumfix:
+                    continue
+                if stem.endswith(rule.strip) and rule.condition.search(stem):
+                    form = stem[: len(stem) - len(rule.strip)] + rule.add
+                    made.append(form)
+                    if self.cross.get(("SFX", flag)):
+                        suffixed.append(form)
+        prefixed = []
+        for flag in flags:
+            for rule in self.prefixes.get(flag, ()):
+                if rule.flags & self.excluded or rule.flags & self.circumfix:
+                    continue
+                if stem.startswith(rule.strip) and rule.condition.match(stem):
+                    prefixed.append(rule.add + stem[len(rule.strip):])
+                    if self.cross.get(("PFX", flag)):
+                        prefixed.extend(rule.add + s[len(rule.strip):] for s in suffixed if s.startswith(rule.strip))
+        return made, prefixed
+
+
+def condition_pattern(condition, at_end):
+    """A hunspell affix condition as a regular expression."""
+    out = []
+    i = 0
+    while i < len(condition):
+        c = condition[i]
+        if c == "[":
+            j = condition.find("]", i)
+            if j < 0:
+                j = len(condition)
+            inner = condition[i + 1:j]
+            negate = inner.startswith("^")
+            body = "".join(re.escape(ch) for ch in (inner[1:] if negate else inner))
+            out.append(("[^" if negate else "[") + body + "]")
+            i = j + 1
+            continue
+        out.append("." if c == "." else re.escape(c))
+        i += 1
+    return "".join(out) + "$" if at_end else "".join(out)
+
+
+def read_stems(path, affixes):
+    """The .dic file's stems and their flag texts."""
+    text = path.read_bytes().decode(affixes.encoding, errors="replace").lstrip("\ufeff")
+    stems = []
+    for number, line in enumerate(text.splitlines()):
+        if number == 0 and line.strip().split(" ")[0].isdigit():
+            continue
+        entry = line.split("\t")[0].strip()
+        if not entry or entry.startswith("#"):
+            continue
+        entry = entry.split(" ")[0]
+        stem, _, flags = entry.replace("\\/", "\0").partition("/")
+        stems.append((stem.replace("\0", "/"), flags))
+    return stems
+
+
+# --- What an entry may be ------------------------------------------------------------------
+
+def letters_only(word):
+    return all(unicodedata.category(c)[0] in "LM" and c not in NOT_LETTERS for c in word)
+
+
+def alphabetic(word):
+    """Written in an alphabet with vowel letters: Latin, Cyrillic or Greek."""
+    return all(unicodedata.name(c, "").startswith(("LATIN", "CYRILLIC", "GREEK")) for c in word)
+
+
+def characters_to_find(word):
+    """A lower bound of the characters a reader sees: marks join the letter before them."""
+    return sum(1 for c in word if unicodedata.category(c)[0] != "M" and c not in "\u0e33\u0eb3")
+
+
+def is_german_noun(stem, flags, nouns):
+    if flags & GERMAN_NOUN_FLAGS or flags == {"m"}:
+        return True
+    if flags - {"S", "m"} or flags == {"S"}:
+        return False
+    lower = stem.lower()
+    if lower.endswith(GERMAN_NOUN_SUFFIXES):
+        return True
+    return any(lower[cut:] in nouns for cut in range(3, len(lower) - 3))
+
+
+def digest(word):
+    return hashlib.sha256(word.encode("utf-8")).hexdigest()
+
+
+def hunspell_accepts(words, dictionary):
+    """The words hunspell accepts with the given dictionary."""
+    if not words:
+        return set()
+    result = subprocess.run(["hunspell", "-i", "utf-8", "-G", "-d", str(HUNSPELL / dictionary)],
+                            input="\n".join(words).encode("utf-8"), stdout=subprocess.PIPE, check=True)
+    return set(result.stdout.decode("utf-8", errors="replace").split())
+
+
+# --- Building a list -----------------------------------------------------------------------
+
+def candidates(code, language):
+    """Every candidate entry with its rank (smaller first), and the stems that are words."""
+    affixes = Affixes(HUNSPELL / f"{language.hunspell}.aff")
+    stems = read_stems(HUNSPELL / f"{language.hunspell}.dic", affixes)
+    attested = set()
+    if language.words:
+        attested = set(unicodedata.normalize("NFC", w) for w in
+                       (WORDS / language.words).read_bytes().decode("utf-8", errors="replace").split("\n"))
+    german = code == "de"
+    nouns = set()
+    if german:
+        for stem, flag_text in stems:
+            flags = affixes.parse_flags(flag_text)
+            if stem[:1].isupper() and stem[1:].islower() and flags & GERMAN_NOUN_FLAGS and not flags & affixes.excluded:
+                nouns.add(stem.lower())
+
+    rank = {}
+
+    def offer(word, key):
+        word = unicodedata.normalize("NFC", word)
+        if key < rank.get(word, (9,)):
+            rank[word] = key
+
+    lemmas = set()
+    for stem, flag_text in stems:
+        flags = affixes.parse_flags(flag_text)
+        if flags & affixes.excluded - affixes.parse_flags(affixes.special.get("NEEDAFFIX", "")):
+            continue
+        if stem[:1].isupper():
+            if not german or not stem[1:].islower() or not is_german_noun(stem, flags, nouns):
+                continue
+        elif not stem.islower() and any(c.isupper() for c in stem):
+            continue
+        needs_affix = "NEEDAFFIX" in affixes.special and flags & affixes.parse_flags(affixes.special["NEEDAFFIX"])
+        if not needs_affix:
+            offer(stem, (0, 0, digest(stem)))
+            lemmas.add(stem)
+        suffixed, prefixed = affixes.forms(stem, affixes.ordered_flags(flag_text))
+        for n, form in enumerate(suffixed):
+            offer(form, (1 if form in attested else 2, n, digest(form)))
+        for n, form in enumerate(prefixed):
+            offer(form, (3, n, digest(form)))
+    for word in attested:
+        if word.islower():
+            offer(word, (2, 99, digest(word)))
+    return rank, lemmas
+
+
+def acceptable(word, german, vowels):
+    if not word or not letters_only(word) or characters_to_find(word) < 2:
+        return False
+    if len(word) <= 3 and alphabetic(word) and not vowels & set(word.lower()):
+        return False
+    if german:
+        return word[1:] == word[1:].lower()
+    return word == word.lower()
+
+
+def build(code, language):
+    rank, lemmas = candidates(code, language)
+    german = code == "de"
+    vowels = VOWELS | SYLLABIC.get(code, set())
+    ordered = sorted((w for w in rank if acceptable(w, german, vowels)), key=rank.get)
+    check = offensive.Filter(code, lemmas)
+    chosen = {}
+    removed = 0
+    start = 0
+    while len(chosen) < language.limit and start < len(ordered):
+        batch = ordered[start:start + max(language.limit, 20000)]
+        start += len(batch)
+        accepted = hunspell_accepts(batch, language.hunspell)
+        for word in batch:
+            if len(chosen) >= language.limit:
+                break
+            if word not in accepted:
+                continue
+            folded = word.lower()
+            if folded in chosen:
+                if word == folded:
+                    chosen[folded] = word
+                continue
+            if check.offending(word):
+                removed += 1
+                continue
+            chosen[folded] = word
+    # One spelling per entry, the lower-case one where both were chosen.
+    entries = sorted(chosen.values(), key=lambda w: (w.casefold(), w))
+    data = "".join(e + "\n" for e in entries).encode("utf-8")
+    (DICTIONARY / f"{code}.txt").write_bytes(data)
+    return len(entries), removed, len(check.allowed), len(data)
+
+
+def main(argv):
+    if argv[1:] == ["--packages"]:
+        print(" ".join(sorted({p for lang in LANGUAGES.values() for p in lang.packages})))
+        return 0
+    wanted = argv[1:] or sorted(LANGUAGES)
+    unknown = [c for c in wanted if c not in LANGUAGES]
+    if unknown:
+        print(f"make_languages.py: no list for {' '.join(unknown)}; known: {' '.join(sorted(LANGUAGES))}",
+              file=sys.stderr)
+        return 2
+    for code in wanted:
+        entries, removed, allowed, size = build(code, LANGUAGES[code])
+        print(f"{code}\t{entries} entries\t{removed} removed by the offensive-word check\t"
+              f"{allowed} allowed\t{size} bytes")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
