@@ -7,15 +7,19 @@ Run it through tools/make-dictionaries.sh, which installs the Debian packages it
     make_languages.py               every list
     make_languages.py de fr pt-BR   only these
     make_languages.py --packages    the Debian packages read, on one line
+    make_languages.py --removed FILE de   also write to FILE each entry the offensive-word
+                                          check removed, with its term, for reviewing
+                                          the allow-lists
 
 Where the words come from
 -------------------------
 Each list is made from one hunspell dictionary: its stems (the .dic file) and the forms its
 affix rules make of them (the .aff file), expanded here by the same rules hunspell applies.
-Where Debian also ships a word list of the language (/usr/share/dict), its lower-case words
-join them. A stem is one level of inflection away from each form: a suffix, a prefix, or
-both where the rules allow it; the affixes that continue an affix (two suffixes in a row)
-and compounds are not followed, so nothing is derived from a derived form.
+A stem is one level of inflection away from each form: a suffix, a prefix, or both where
+the rules allow it; the affixes that continue an affix (two suffixes in a row) and
+compounds are not followed, so nothing is derived from a derived form. At most MOST_FORMS
+forms of a stem are used, the first ones its flags give, each at most MOST_GROWTH letters
+longer than the stem.
 
 Every candidate is then checked by hunspell itself with the same dictionary (`hunspell -G`):
 what hunspell does not accept as a word is not used. Stems the dictionary marks as not to be
@@ -34,20 +38,30 @@ such forms is a noun when it ends in a noun (a compound) or in a noun suffix ("-
 "-heit", "-chen", ...). Entries that differ only in case are one entry: the game plays
 entries in lower case; the lower-case spelling is kept.
 
-Each entry is checked against the language's offensive-word terms (tools/offensive.py), with
-the dictionary's own stems as the words a compound may begin with; a reviewed
-tools/wordlists/allowed-<code>.txt lists harmless words the check would otherwise refuse.
+Each entry, and the stem it is a form of, is checked against the language's offensive-word
+terms (tools/offensive.py): a form of a refused stem goes with it. The dictionary's own stems
+are the words a compound may begin with, and its forms tell which terms are in fact common
+word endings; a reviewed tools/wordlists/allowed-<code>.txt lists harmless words the check
+would otherwise refuse.
 
 Which entries, when there are more than the list holds
 ------------------------------------------------------
-No frequency list with terms that allow its use is available for these languages, so the
-entries are ranked by what they are: first every stem that is a word (the lemmas), then the
-forms the Debian word list also has, then the other forms, each stem's first form before any
-stem's second form, and so on, in the order the dictionary gives its affixes. Forms made
-with a prefix come after those made with a suffix alone. Ties are broken by the SHA-256
-digest of the entry, which spreads a cut evenly over the alphabet without any random state.
-The list is cut at its language's limit (LANGUAGES below), chosen to keep every list within
-the package's size budget.
+No frequency list whose terms allow its use is available for these languages, so the
+entries are ranked by what they are. Stems a reader is likely to know come first: those a
+bilingual dictionary of Debian's dict-freedict packages explains (the words it thought worth
+translating), then those Debian's word list of the language (/usr/share/dict) has, then the
+rest. Within each group the stems that are words (the lemmas) come first (where most stems
+have no affix rules, as in Turkish, those are finished forms the dictionary lists: the stems
+with rules come before them), then their forms the Debian word list also has, then their
+other forms: each stem's first form before any stem's second form, and so on, in the order
+the dictionary gives its affixes; forms made with a prefix come last. Ties are broken by the
+SHA-256 digest of the entry, which spreads a cut evenly over the alphabet without any random
+state. These two sources only rank: no word is taken from them. The list is cut at its
+language's limit (LANGUAGES below), chosen to keep the lists within the package's size
+budget.
+
+LICENSES/word-lists-<code>.txt is written with each list: its source, its licence, and the
+source's notice from its package's copyright file.
 
 Output: Dictionary/<code>.txt, UTF-8 without a byte-order mark, LF line ends, one entry a
 line, sorted by code point of the case-folded entry, then of the entry. Running the tool
@@ -66,36 +80,47 @@ import offensive
 
 ROOT = Path(__file__).resolve().parent.parent
 DICTIONARY = ROOT / "Dictionary"
+LICENSES = ROOT / "LICENSES"
 HUNSPELL = Path("/usr/share/hunspell")
 WORDS = Path("/usr/share/dict")
+FREEDICT = Path("/usr/share/dictd")
 
-Language = namedtuple("Language", "name hunspell packages words limit")
+# A language's name, its hunspell dictionary, the Debian packages read (the dictionary's
+# first), Debian's word list of it in /usr/share/dict, the most entries its list holds, and
+# its dict-freedict dictionary.
+Language = namedtuple("Language", "name hunspell packages words limit known")
 
 LANGUAGES = {
-    "ar": Language("Arabic", "ar", ("hunspell-ar",), None, 120000),
-    "bg": Language("Bulgarian", "bg_BG", ("hunspell-bg", "wbulgarian"), "bulgarian", 120000),
-    "ca": Language("Catalan", "ca", ("hunspell-ca", "wcatalan"), "catalan", 120000),
-    "cs": Language("Czech", "cs_CZ", ("hunspell-cs",), None, 120000),
-    "da": Language("Danish", "da_DK", ("hunspell-da", "wdanish"), "danish", 120000),
-    "de": Language("German", "de_DE", ("hunspell-de-de", "wngerman"), "ngerman", 120000),
-    "el": Language("Greek", "el_GR", ("hunspell-el",), None, 120000),
-    "eo": Language("Esperanto", "eo", ("myspell-eo", "wesperanto"), "esperanto", 120000),
-    "es": Language("Spanish", "es_ES", ("hunspell-es", "wspanish"), "spanish", 120000),
-    "fa": Language("Persian", "fa", ("myspell-fa",), None, 120000),
-    "fr": Language("French", "fr", ("hunspell-fr-classical", "wfrench"), "french", 120000),
-    "he": Language("Hebrew", "he_IL", ("hunspell-he",), None, 120000),
-    "hu": Language("Hungarian", "hu_HU", ("hunspell-hu",), None, 120000),
-    "it": Language("Italian", "it_IT", ("hunspell-it", "witalian"), "italian", 120000),
-    "nb": Language("Norwegian Bokmål", "nb_NO", ("hunspell-no", "wnorwegian"), "bokmaal", 120000),
-    "nl": Language("Dutch", "nl", ("hunspell-nl", "wdutch"), "dutch", 120000),
-    "pl": Language("Polish", "pl_PL", ("hunspell-pl", "wpolish"), "polish", 120000),
-    "pt": Language("Portuguese", "pt_PT", ("hunspell-pt-pt", "wportuguese"), "portuguese", 120000),
-    "pt-BR": Language("Brazilian Portuguese", "pt_BR", ("hunspell-pt-br", "wbrazilian"), "brazilian", 120000),
-    "ru": Language("Russian", "ru_RU", ("hunspell-ru",), None, 120000),
-    "sv": Language("Swedish", "sv_SE", ("hunspell-sv", "wswedish"), "swedish", 120000),
-    "th": Language("Thai", "th_TH", ("hunspell-th",), None, 120000),
-    "tr": Language("Turkish", "tr_TR", ("hunspell-tr",), None, 120000),
-    "uk": Language("Ukrainian", "uk_UA", ("hunspell-uk", "wukrainian"), "ukrainian", 120000),
+    "ar": Language("Arabic", "ar", ("hunspell-ar", "dict-freedict-ara-eng"), None, 80000, "ara"),
+    "cs": Language("Czech", "cs_CZ", ("hunspell-cs", "dict-freedict-ces-eng"), None, 120000, "ces"),
+    "da": Language("Danish", "da_DK", ("hunspell-da", "wdanish", "dict-freedict-dan-eng"),
+                   "danish", 120000, "dan"),
+    "de": Language("German", "de_DE", ("hunspell-de-de", "wngerman", "dict-freedict-deu-eng"),
+                   "ngerman", 120000, "deu"),
+    "el": Language("Greek", "el_GR", ("hunspell-el", "dict-freedict-ell-eng"), None, 120000, "ell"),
+    "eo": Language("Esperanto", "eo", ("myspell-eo", "wesperanto", "dict-freedict-epo-eng"),
+                   "esperanto", 120000, "epo"),
+    "es": Language("Spanish", "es_ES", ("hunspell-es", "wspanish", "dict-freedict-spa-eng"),
+                   "spanish", 120000, "spa"),
+    "fr": Language("French", "fr", ("hunspell-fr-classical", "wfrench", "dict-freedict-fra-eng"),
+                   "french", 120000, "fra"),
+    "hu": Language("Hungarian", "hu_HU", ("hunspell-hu", "dict-freedict-hun-eng"), None, 120000, "hun"),
+    "it": Language("Italian", "it_IT", ("hunspell-it", "witalian", "dict-freedict-ita-eng"),
+                   "italian", 120000, "ita"),
+    "nb": Language("Norwegian Bokmål", "nb_NO", ("hunspell-no", "wnorwegian"), "bokmaal", 120000, None),
+    "nl": Language("Dutch", "nl", ("hunspell-nl", "wdutch", "dict-freedict-nld-eng"), "dutch", 120000, "nld"),
+    "pl": Language("Polish", "pl_PL", ("hunspell-pl", "wpolish", "dict-freedict-pol-eng"),
+                   "polish", 120000, "pol"),
+    "pt": Language("Portuguese", "pt_PT", ("hunspell-pt-pt", "wportuguese", "dict-freedict-por-eng"),
+                   "portuguese", 120000, "por"),
+    "pt-BR": Language("Brazilian Portuguese", "pt_BR", ("hunspell-pt-br", "wbrazilian", "dict-freedict-por-eng"),
+                      "brazilian", 120000, "por"),
+    "ru": Language("Russian", "ru_RU", ("hunspell-ru",), None, 120000, None),
+    "sv": Language("Swedish", "sv_SE", ("hunspell-sv", "wswedish", "dict-freedict-swe-eng"),
+                   "swedish", 120000, "swe"),
+    "th": Language("Thai", "th_TH", ("hunspell-th",), None, 120000, None),
+    "tr": Language("Turkish", "tr_TR", ("hunspell-tr", "dict-freedict-tur-eng"), None, 120000, "tur"),
+    "uk": Language("Ukrainian", "uk_UA", ("hunspell-uk", "wukrainian"), "ukrainian", 120000, None),
 }
 
 # What makes a capitalised German stem a noun (see above).
@@ -108,8 +133,16 @@ VOWELS = set("aeiouyàáâãäåæèéêëìíîïòóôõöøùúûüýÿāăą
              "аеёиоуыэюяіїєў" "αεηιουωάέήίόύώϊϋΐΰ")
 SYLLABIC = {"cs": set("rl")}
 
-# Characters hunspell's word lists hold that are no letter of a word.
-NOT_LETTERS = {"\u02bc"}  # the modifier letter apostrophe
+# The forms of one stem that may be used: the first ones in the dictionary's order, each at
+# most MOST_GROWTH letters longer than the stem. A longer ending is a derivation or a stack
+# of endings (Hungarian "-ékéért", German "-licheren") rather than an inflection.
+MOST_FORMS = 16
+MOST_GROWTH = 4
+
+# Characters hunspell's word lists hold that are no letter of a word: the modifier letter
+# apostrophe, and the Arabic vowel signs, written only in teaching texts; a letter that
+# carries one is a character of its own, which a player typing the letter would not find.
+NOT_LETTERS = {"\u02bc", "\u0670"} | {chr(c) for c in range(0x064B, 0x0660)}
 
 
 # --- Reading a hunspell dictionary -------------------------------------------------------
@@ -124,7 +157,7 @@ class Affixes:
         self.encoding = "utf-8"
         found = re.search(rb"^SET\s+(\S+)", raw, re.M)
         if found:
-            self.encoding = {"microsoft-cp1251": "cp1251"}.get(found.group(1).decode().lower(), found.group(1).decode())
+            self.encoding = found.group(1).decode()
         lines = raw.decode(self.encoding, errors="replace").lstrip("\ufeff").splitlines()
         self.flag_type = "char"
         self.aliases = []
@@ -183,13 +216,18 @@ class Affixes:
             return [f for f in text.split(",") if f]
         return list(text)
 
-    def forms(self, stem, flags):
-        """The forms of a stem one affix away, in the dictionary's order: suffixes, then
-        prefixes, then both. Affixes that need a further affix or a compound are skipped."""
+    def forms(self, stem, flags, most):
+        """The first forms of a stem one affix away, in the dictionary's order: up to `most`
+        made with a suffix, and a quarter as many with a prefix (and a suffix where the rules
+        allow both). Affixes that need a further affix or a compound are skipped."""
         made = []
         suffixed = []
         for flag in flags:
+            if len(made) >= most:
+                break
             for rule in self.suffixes.get(flag, ()):
+                if len(made) >= most:
+                    break
                 if rule.flags & self.excluded or rule.flags & self.circumfix:
                     continue
                 if stem.endswith(rule.strip) and rule.condition.search(stem):
@@ -199,7 +237,11 @@ class Affixes:
                         suffixed.append(form)
         prefixed = []
         for flag in flags:
+            if len(prefixed) >= most // 4:
+                break
             for rule in self.prefixes.get(flag, ()):
+                if len(prefixed) >= most // 4:
+                    break
                 if rule.flags & self.excluded or rule.flags & self.circumfix:
                     continue
                 if stem.startswith(rule.strip) and rule.condition.match(stem):
@@ -288,6 +330,19 @@ def hunspell_accepts(words, dictionary):
 
 # --- Building a list -----------------------------------------------------------------------
 
+def headwords(language):
+    """The single words a bilingual dictionary of the language explains, case-folded."""
+    if not language.known:
+        return None
+    words = set()
+    index = (FREEDICT / f"freedict-{language.known}-eng.index").read_bytes().decode("utf-8", errors="replace")
+    for line in index.splitlines():
+        word = line.split("\t")[0]
+        if word and not word.startswith("00") and " " not in word:
+            words.add(unicodedata.normalize("NFC", word).casefold())
+    return words
+
+
 def candidates(code, language):
     """Every candidate entry with its rank (smaller first), and the stems that are words."""
     affixes = Affixes(HUNSPELL / f"{language.hunspell}.aff")
@@ -296,44 +351,52 @@ def candidates(code, language):
     if language.words:
         attested = set(unicodedata.normalize("NFC", w) for w in
                        (WORDS / language.words).read_bytes().decode("utf-8", errors="replace").split("\n"))
+    attested_folded = {w.casefold() for w in attested}
+    known = headwords(language)
     german = code == "de"
     nouns = set()
     if german:
         for stem, flag_text in stems:
             flags = affixes.parse_flags(flag_text)
-            if stem[:1].isupper() and stem[1:].islower() and flags & GERMAN_NOUN_FLAGS and not flags & affixes.excluded:
+            if (stem[:1].isupper() and stem[1:].islower() and flags & GERMAN_NOUN_FLAGS
+                    and not flags & affixes.excluded):
                 nouns.add(stem.lower())
+    need_affix = affixes.parse_flags(affixes.special.get("NEEDAFFIX", ""))
+    # Where most stems have no affix rules, those are finished forms the dictionary lists.
+    listed_forms = 2 * sum(1 for _, flag_text in stems if not flag_text) > len(stems)
 
     rank = {}
+    stem_of = {}
 
-    def offer(word, key):
-        word = unicodedata.normalize("NFC", word)
+    def offer(word, key, stem):
+        word = unicodedata.normalize("NFC", word.replace("\u0133", "ij"))
         if key < rank.get(word, (9,)):
             rank[word] = key
+            stem_of[word] = stem
 
     lemmas = set()
     for stem, flag_text in stems:
         flags = affixes.parse_flags(flag_text)
-        if flags & affixes.excluded - affixes.parse_flags(affixes.special.get("NEEDAFFIX", "")):
+        if flags & affixes.excluded - need_affix:
             continue
         if stem[:1].isupper():
             if not german or not stem[1:].islower() or not is_german_noun(stem, flags, nouns):
                 continue
-        elif not stem.islower() and any(c.isupper() for c in stem):
+        elif any(c.isupper() for c in stem):
             continue
-        needs_affix = "NEEDAFFIX" in affixes.special and flags & affixes.parse_flags(affixes.special["NEEDAFFIX"])
-        if not needs_affix:
-            offer(stem, (0, 0, digest(stem)))
+        folded = unicodedata.normalize("NFC", stem).casefold()
+        group = 0 if known is None or folded in known else 1 if folded in attested_folded else 2
+        if not flags & need_affix:
+            offer(stem, (group, 1 if listed_forms and not flags else 0, 0, digest(stem)), stem)
             lemmas.add(stem)
-        suffixed, prefixed = affixes.forms(stem, affixes.ordered_flags(flag_text))
-        for n, form in enumerate(suffixed):
-            offer(form, (1 if form in attested else 2, n, digest(form)))
-        for n, form in enumerate(prefixed):
-            offer(form, (3, n, digest(form)))
-    for word in attested:
-        if word.islower():
-            offer(word, (2, 99, digest(word)))
-    return rank, lemmas
+        suffixed, prefixed = affixes.forms(stem, affixes.ordered_flags(flag_text), MOST_FORMS)
+        suffixed = [f for f in suffixed if len(f) <= len(stem) + MOST_GROWTH]
+        prefixed = [f for f in prefixed if len(f) <= len(stem) + MOST_GROWTH]
+        for n, form in enumerate(suffixed[:MOST_FORMS]):
+            offer(form, (group, 2 if form in attested else 3, n, digest(form)), stem)
+        for n, form in enumerate(prefixed[:MOST_FORMS // 4]):
+            offer(form, (group, 4, n, digest(form)), stem)
+    return rank, stem_of, lemmas
 
 
 def acceptable(word, german, vowels):
@@ -346,12 +409,12 @@ def acceptable(word, german, vowels):
     return word == word.lower()
 
 
-def build(code, language):
-    rank, lemmas = candidates(code, language)
+def build(code, language, report=None):
+    rank, stem_of, lemmas = candidates(code, language)
     german = code == "de"
     vowels = VOWELS | SYLLABIC.get(code, set())
     ordered = sorted((w for w in rank if acceptable(w, german, vowels)), key=rank.get)
-    check = offensive.Filter(code, lemmas)
+    check = offensive.Filter(code, lemmas, rank)
     chosen = {}
     removed = 0
     start = 0
@@ -369,29 +432,100 @@ def build(code, language):
                 if word == folded:
                     chosen[folded] = word
                 continue
-            if check.offending(word):
+            if term := check.offending(word) or check.offending(stem_of[word]):
                 removed += 1
+                if report:
+                    report.write(f"{code}\t{word}\t{term}\n")
                 continue
             chosen[folded] = word
     # One spelling per entry, the lower-case one where both were chosen.
     entries = sorted(chosen.values(), key=lambda w: (w.casefold(), w))
     data = "".join(e + "\n" for e in entries).encode("utf-8")
     (DICTIONARY / f"{code}.txt").write_bytes(data)
+    (LICENSES / f"word-lists-{code}.txt").write_bytes(notice(code, language).encode("utf-8"))
     return len(entries), removed, len(check.allowed), len(data)
+
+
+# The licence of each list (its hunspell dictionary's), and where the dictionary's notice is
+# in its package's copyright file: the whole file, or the part for one folder of a package
+# built from many dictionaries.
+LICENCES = {
+    "ar": ("GPL-2+ or LGPL-2.1+ or MPL-1.1", None),
+    "cs": ("GPL-2", "cs_CZ"),
+    "da": ("LGPL-2.1 or GPL-2 or MPL-1.1", "da_DK"),
+    "de": ("GPL-2+", None),
+    "el": ("MPL-1.1 or GPL-2 or LGPL-2.1", "el_GR"),
+    "eo": ("GPL-2+", None),
+    "es": ("GPL-3+ or LGPL-3+ or MPL-1.1+", "es"),
+    "fr": ("MPL-2.0", None),
+    "hu": ("GPL-3+ or LGPL-3+ or MPL-2.0+", "hu_HU"),
+    "it": ("GPL-3", "it_IT"),
+    "nb": ("GPL-2", "no"),
+    "nl": ("BSD-2-clause or CC-BY-3.0", None),
+    "pl": ("GPL or LGPL or MPL or Apache-2.0 or CC-SA-1.0", "pl_PL"),
+    "pt": ("GPL-2 or LGPL-2.1 or MPL-1.1", "pt_PT"),
+    "pt-BR": ("LGPL-3 or MPL", "pt_BR"),
+    "ru": ("custom-bsd-4-clauses", "ru_RU"),
+    "sv": ("LGPL-3", "sv_SE"),
+    "th": ("LGPL", "th_TH"),
+    "tr": ("MPL-2.0", "tr_TR"),
+    "uk": ("GPL-2+ or LGPL-2.1+ or MPL-1.1", "uk_UA"),
+}
+
+
+def version(package):
+    return subprocess.run(["dpkg-query", "-W", "-f=${Version}", package], stdout=subprocess.PIPE,
+                          check=True).stdout.decode()
+
+
+def notice(code, language):
+    """LICENSES/word-lists-<code>.txt: where the list comes from, under which licence, and
+    the notice of its source as its package gives it."""
+    licence, folder = LICENCES[code]
+    source = language.packages[0]
+    copyright = (Path("/usr/share/doc") / source / "copyright").read_text(encoding="utf-8")
+    where = f"/usr/share/doc/{source}/copyright"
+    if folder:
+        paragraphs = copyright.strip("\n").split("\n\n")
+        files = [p for p in paragraphs if p.startswith(f"Files: dictionaries/{folder}/*\n")]
+        names = set(re.split(r"\s+(?:or|and)\s+", re.search(r"^License: (.*)$", files[0], re.M).group(1)))
+        texts = [p for p in paragraphs if p.startswith("License: ") and p.split("\n")[0][9:].strip() in names]
+        copyright = "\n\n".join(files + texts) + "\n"
+        where += f", the part for dictionaries/{folder}/ and the licences it names"
+    ranking = [p for p in language.packages[1:]]
+    title = f"Word list Dictionary/{code}.txt ({language.name})"
+    lines = [
+        title, "=" * len(title), "",
+        f"Made by tools/make_languages.py from the hunspell dictionary {language.hunspell} of",
+        f"Debian 12's package {source} {version(source)}: its words, and the forms its affix rules",
+        "make of them.",
+        "",
+        f"Licence: {licence}, the licence of that dictionary.",
+    ]
+    if ranking:
+        lines += ["", "Used to rank the entries only (no word is taken from them):"]
+        lines += [f"  {p} {version(p)}" for p in ranking]
+    lines += ["", f"The notice below is copied from {where}.", "", "-" * 72, ""]
+    return "\n".join(lines) + "\n" + copyright
 
 
 def main(argv):
     if argv[1:] == ["--packages"]:
         print(" ".join(sorted({p for lang in LANGUAGES.values() for p in lang.packages})))
         return 0
-    wanted = argv[1:] or sorted(LANGUAGES)
+    args = argv[1:]
+    report = None
+    if args[:1] == ["--removed"] and len(args) >= 2:
+        report = open(args[1], "w", encoding="utf-8")
+        args = args[2:]
+    wanted = args or sorted(LANGUAGES)
     unknown = [c for c in wanted if c not in LANGUAGES]
     if unknown:
         print(f"make_languages.py: no list for {' '.join(unknown)}; known: {' '.join(sorted(LANGUAGES))}",
               file=sys.stderr)
         return 2
     for code in wanted:
-        entries, removed, allowed, size = build(code, LANGUAGES[code])
+        entries, removed, allowed, size = build(code, LANGUAGES[code], report)
         print(f"{code}\t{entries} entries\t{removed} removed by the offensive-word check\t"
               f"{allowed} allowed\t{size} bytes")
     return 0
