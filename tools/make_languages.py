@@ -36,7 +36,9 @@ capital, and its dictionary gives a noun a plural, a case ending or the forms th
 compound, while it gives a name at most the genitive "s". A capitalised German stem with no
 such forms is a noun when it ends in a noun (a compound) or in a noun suffix ("-ung",
 "-heit", "-chen", ...). Entries that differ only in case are one entry: the game plays
-entries in lower case; the lower-case spelling is kept.
+entries in lower case; the lower-case spelling is kept. Forms nobody writes alone are left
+out (see over_derived): Portuguese verb forms made for a pronoun after a hyphen ("velá-lo")
+and playful augmentatives.
 
 Each entry, and the stem it is a form of, is checked against the language's offensive-word
 terms (tools/offensive.py): a form of a refused stem goes with it. The dictionary's own stems
@@ -49,7 +51,8 @@ Which entries, when there are more than the list holds
 No frequency list whose terms allow its use is available for these languages, so the
 entries are ranked by what they are. Stems a reader is likely to know come first: those a
 bilingual dictionary of Debian's dict-freedict packages explains (the words it thought worth
-translating), then those Debian's word list of the language (/usr/share/dict) has, then the
+translating; a form it explains counts as such a stem, as Portuguese "casa", a form of
+"casar"), then those Debian's word list of the language (/usr/share/dict) has, then the
 rest. Within each group the stems that are words (the lemmas) come first (where most stems
 have no affix rules, as in Turkish, those are finished forms the dictionary lists: the stems
 with rules come before them), then their forms the Debian word list also has, then their
@@ -315,6 +318,27 @@ def is_german_noun(stem, flags, nouns):
     return any(lower[cut:] in nouns for cut in range(3, len(lower) - 3))
 
 
+# Endings of forms made to be playful rather than used: Portuguese augmentatives of any noun
+# ("significaçonas", "fundamentalzões").
+OVER_DERIVED = {"pt": ("zão", "zões", "zona", "zonas", "çona", "çonas"),
+                "pt-BR": ("zão", "zões", "zona", "zonas", "çona", "çonas")}
+
+
+def over_derived(code, stem, form, forms):
+    """A form nobody writes alone: an ending of OVER_DERIVED, or a Portuguese verb form
+    written only before a hyphen and a pronoun, which hunspell accepts alone: "velá"
+    (velá-lo) from "velar", "visaremo" (visaremo-nos)."""
+    endings = OVER_DERIVED.get(code, ())
+    if endings and form.endswith(endings) and not stem.endswith(endings):
+        return True
+    if code not in ("pt", "pt-BR") or not stem.endswith("r"):
+        return False
+    host = {"a": "á", "e": "ê", "o": "ô"}.get(stem[-2:-1])
+    if host is not None and form.endswith(stem[-5:-2] + host):
+        return forms.count(form) == 1  # "está" is also the present of "estar"
+    return form.endswith("mo") and form + "s" in forms
+
+
 def digest(word):
     return hashlib.sha256(word.encode("utf-8")).hexdigest()
 
@@ -389,9 +413,17 @@ def candidates(code, language):
         if not flags & need_affix:
             offer(stem, (group, 1 if listed_forms and not flags else 0, 0, digest(stem)), stem)
             lemmas.add(stem)
-        suffixed, prefixed = affixes.forms(stem, affixes.ordered_flags(flag_text), MOST_FORMS)
-        suffixed = [f for f in suffixed if len(f) <= len(stem) + MOST_GROWTH]
-        prefixed = [f for f in prefixed if len(f) <= len(stem) + MOST_GROWTH]
+        # Portuguese needs every form to tell a form written before a pronoun from the same
+        # form made by another rule.
+        most = len(stem) * 1000 if code in OVER_DERIVED else MOST_FORMS
+        suffixed, prefixed = affixes.forms(stem, affixes.ordered_flags(flag_text), most)
+        suffixed = [f for f in suffixed
+                    if len(f) <= len(stem) + MOST_GROWTH and not over_derived(code, stem, f, suffixed)]
+        prefixed = [f for f in prefixed
+                    if len(f) <= len(stem) + MOST_GROWTH and not over_derived(code, stem, f, prefixed)]
+        for form in suffixed:
+            if known is not None and form.casefold() in known:
+                offer(form, (0, 0, 0, digest(form)), stem)  # a word of its own: Portuguese "casa"
         for n, form in enumerate(suffixed[:MOST_FORMS]):
             offer(form, (group, 2 if form in attested else 3, n, digest(form)), stem)
         for n, form in enumerate(prefixed[:MOST_FORMS // 4]):
