@@ -19,7 +19,10 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 # Debian packages the generators read. The languages' own sources are listed by
 # tools/make_languages.py --packages.
-packages=(python3 npm wamerican wamerican-large wamerican-huge wordnet-base hunspell hunspell-tools)
+packages=(python3 wamerican wamerican-large wamerican-huge wordnet-base hunspell hunspell-tools)
+# Debian's npm, unless an npm is there already (one that comes with another Node.js build
+# would conflict with it).
+command -v npm >/dev/null || packages+=(npm)
 read -r -a language_packages <<<"$(/usr/bin/python3 tools/make_languages.py --packages 2>/dev/null || true)"
 packages+=("${language_packages[@]}")
 
