@@ -36,6 +36,9 @@ SOURCES = {
     "ru": ("ru", None), "sv": ("sv", None), "th": ("th", None), "tr": ("tr", None),
 }
 
+# A term ending at least this many known words is taken for a suffix (see Filter).
+SUFFIX_WORDS = 10
+
 SPLIT = re.compile(r"[\s\-\u2010\u2011]+")
 CUSS_ENTRY = re.compile(r"^\s+(?:'([^']+)'|\"([^\"]+)\"|([^\s:'\"]+)):\s*(\d)\s*,?\s*$", re.M)
 
@@ -74,24 +77,36 @@ def read_list(path):
 class Filter:
     """The offensive-word check for one language."""
 
-    def __init__(self, language, known_words=()):
+    def __init__(self, language, known_words=(), vocabulary=None):
         self.terms = {tokens(t) for t in read_list(WORDLISTS / f"offensive-{language}.txt")}
         self.allowed = {tokens(a) for a in read_list(WORDLISTS / f"allowed-{language}.txt")}
         self.longest = max((len(t) for t in self.terms | self.allowed), default=1)
         self.single = {t[0] for t in self.terms if len(t) == 1}
+        self.allowed_single = {a[0] for a in self.allowed if len(a) == 1}
         self.known = {normal(w) for w in known_words}
+        # A term that ends many of the language's words (its inflected forms too, where the
+        # vocabulary is given) is a suffix there, not a compound's last part: German "-ische"
+        # ends "demokratische" and hundreds more.
+        endings = {}
+        for word in self.known if vocabulary is None else {normal(w) for w in vocabulary}:
+            for cut in range(1, len(word) - 2):
+                if word[cut:] in self.single:
+                    endings[word[cut:]] = endings.get(word[cut:], 0) + 1
+        self.suffixes = {t for t, n in endings.items() if n >= SUFFIX_WORDS}
         self.allowed_hits = set()  # allowed phrases that spared an entry
 
     def _is_term(self, run):
         return run in self.terms
 
     def _compound(self, token):
-        """A term ending a compound after a known word of four letters or more."""
+        """A term ending a compound after a known word of four letters or more; an allowed
+        word ends a compound harmlessly ("guardapolvo")."""
         if not self.known:
             return None
         for cut in range(4, len(token) - 2):
             head, tail = token[:cut], token[cut:]
-            if head in self.known and self._is_term((tail,)):
+            if (head in self.known and tail not in self.suffixes and tail not in self.allowed_single
+                    and self._is_term((tail,))):
                 return tail
         return None
 
