@@ -8,13 +8,14 @@ The terms come from two maintained lists, fetched by tools/make-dictionaries.sh 
                                     each rated 0 to 2; the terms rated 2, "likely profane"
 
 `extract` writes tools/wordlists/offensive-<language>.txt from the unpacked packages: one
-term a line, NFC, case-folded, sorted. tools/wordlists/allowed-<language>.txt, reviewed by
-hand, lists words and phrases whose every sense is harmless ("blue tit", "pussy willow").
+term a line, NFC, case-folded, sorted. Two lists are reviewed by hand:
+tools/wordlists/blocked-<language>.txt adds slurs and crude words the maintained lists miss
+(Greek and Ukrainian have none), and tools/wordlists/allowed-<language>.txt lists words and
+phrases whose every sense is harmless ("blue tit", "pussy willow").
 
 An entry is refused when a run of its whole words (split at blanks and hyphens) is a term,
-or (where the caller gives
-the language's words, for languages that write compounds as one word) a compound that ends
-in a term after a word of four letters or more. A part of a word is never a match on its
+or (where the caller gives the language's words, for languages that write compounds as one
+word) a compound that ends in a term after a word of four letters or more. A part of a word is never a match on its
 own: "cocktail" and "class" stay. A run inside an allowed phrase is no match.
 """
 
@@ -79,6 +80,7 @@ class Filter:
 
     def __init__(self, language, known_words=(), vocabulary=None):
         self.terms = {tokens(t) for t in read_list(WORDLISTS / f"offensive-{language}.txt")}
+        self.terms |= {tokens(t) for t in read_list(WORDLISTS / f"blocked-{language}.txt")}
         self.allowed = {tokens(a) for a in read_list(WORDLISTS / f"allowed-{language}.txt")}
         self.longest = max((len(t) for t in self.terms | self.allowed), default=1)
         self.single = {t[0] for t in self.terms if len(t) == 1}
