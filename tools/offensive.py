@@ -8,13 +8,14 @@ The terms come from two maintained lists, fetched by tools/make-dictionaries.sh 
                                     each rated 0 to 2; the terms rated 2, "likely profane"
 
 `extract` writes tools/wordlists/offensive-<language>.txt from the unpacked packages: one
-term a line, NFC, case-folded, sorted. tools/wordlists/allowed-<language>.txt, reviewed by
-hand, lists words and phrases whose every sense is harmless ("blue tit", "pussy willow").
+term a line, NFC, case-folded, sorted. Two lists are reviewed by hand:
+tools/wordlists/blocked-<language>.txt adds slurs and crude words the maintained lists miss
+(Greek and Ukrainian have none), and tools/wordlists/allowed-<language>.txt lists words and
+phrases whose every sense is harmless ("blue tit", "pussy willow").
 
 An entry is refused when a run of its whole words (split at blanks and hyphens) is a term,
-or (where the caller gives
-the language's words, for languages that write compounds as one word) a compound that ends
-in a term after a word of four letters or more. A part of a word is never a match on its
+or (where the caller gives the language's words, for languages that write compounds as one
+word) a compound that ends in a term after a word of four letters or more. A part of a word is never a match on its
 own: "cocktail" and "class" stay. A run inside an allowed phrase is no match.
 """
 
@@ -35,6 +36,9 @@ SOURCES = {
     "nl": ("nl", None), "pl": ("pl", None), "pt": ("pt", "pt-pt.js"), "pt-BR": ("pt", "pt.js"),
     "ru": ("ru", None), "sv": ("sv", None), "th": ("th", None), "tr": ("tr", None),
 }
+
+# A term ending at least this many known words is taken for a suffix (see Filter).
+SUFFIX_WORDS = 10
 
 SPLIT = re.compile(r"[\s\-\u2010\u2011]+")
 CUSS_ENTRY = re.compile(r"^\s+(?:'([^']+)'|\"([^\"]+)\"|([^\s:'\"]+)):\s*(\d)\s*,?\s*$", re.M)
@@ -74,24 +78,37 @@ def read_list(path):
 class Filter:
     """The offensive-word check for one language."""
 
-    def __init__(self, language, known_words=()):
+    def __init__(self, language, known_words=(), vocabulary=None):
         self.terms = {tokens(t) for t in read_list(WORDLISTS / f"offensive-{language}.txt")}
+        self.terms |= {tokens(t) for t in read_list(WORDLISTS / f"blocked-{language}.txt")}
         self.allowed = {tokens(a) for a in read_list(WORDLISTS / f"allowed-{language}.txt")}
         self.longest = max((len(t) for t in self.terms | self.allowed), default=1)
         self.single = {t[0] for t in self.terms if len(t) == 1}
+        self.allowed_single = {a[0] for a in self.allowed if len(a) == 1}
         self.known = {normal(w) for w in known_words}
+        # A term that ends many of the language's words (its inflected forms too, where the
+        # vocabulary is given) is a suffix there, not a compound's last part: German "-ische"
+        # ends "demokratische" and hundreds more.
+        endings = {}
+        for word in self.known if vocabulary is None else {normal(w) for w in vocabulary}:
+            for cut in range(1, len(word) - 2):
+                if word[cut:] in self.single:
+                    endings[word[cut:]] = endings.get(word[cut:], 0) + 1
+        self.suffixes = {t for t, n in endings.items() if n >= SUFFIX_WORDS}
         self.allowed_hits = set()  # allowed phrases that spared an entry
 
     def _is_term(self, run):
         return run in self.terms
 
     def _compound(self, token):
-        """A term ending a compound after a known word of four letters or more."""
+        """A term ending a compound after a known word of four letters or more; an allowed
+        word ends a compound harmlessly ("guardapolvo")."""
         if not self.known:
             return None
         for cut in range(4, len(token) - 2):
             head, tail = token[:cut], token[cut:]
-            if head in self.known and self._is_term((tail,)):
+            if (head in self.known and tail not in self.suffixes and tail not in self.allowed_single
+                    and self._is_term((tail,))):
                 return tail
         return None
 

@@ -49,5 +49,7 @@ for case in "${cases[@]}"; do
     [ ! -s "$work/out" ] || fail "'velmora $arguments' wrote to standard output: $(cat "$work/out")"
   fi
 done
-grep -qF -- '--version' <(env -u DISPLAY "$command" --help) || fail "--help does not list --version"
+help=$(env -u DISPLAY "$command" --help)
+grep -qF -- '--version' <<<"$help" || fail "--help does not list --version"
+grep -qF -- '  de.txt     German, Deutsch' <<<"$help" || fail "--help does not name the word lists: $help"
 echo "-- the command line of $command is answered without a display"

@@ -130,9 +130,8 @@ done
 data="$usr/share/velmora"
 diff -r "$source_dir/Dictionary" "$data/Dictionary" || fail "installed Dictionary/ differs"
 diff -r "$source_dir/Images" "$data/Images" || fail "installed Images/ differs"
-for f in LICENSE LICENSES/wordlists.txt; do
-  cmp -s "$source_dir/$f" "$usr/share/doc/velmora/$f" || fail "share/doc/velmora/$f missing or stale"
-done
+cmp -s "$source_dir/LICENSE" "$usr/share/doc/velmora/LICENSE" || fail "share/doc/velmora/LICENSE missing or stale"
+diff -r "$source_dir/LICENSES" "$usr/share/doc/velmora/LICENSES" || fail "installed LICENSES/ differs"
 cmp -s "$source_dir/packaging/debian/copyright" "$usr/share/doc/velmora/copyright" \
   || fail "share/doc/velmora/copyright missing or stale"
 zcat "$usr/share/man/man6/velmora.6.gz" | grep -qF '/usr/share/velmora/' \

@@ -12,6 +12,7 @@
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 using namespace velmora;
 using namespace velmora::uitest;
@@ -61,6 +62,8 @@ private slots:
     void rightToLeftEntries();
     void emojiDrawnWhole_data();
     void emojiDrawnWhole();
+    void shippedListsPlay_data();
+    void shippedListsPlay();
 
 private:
     QTemporaryDir m_folder;
@@ -932,6 +935,43 @@ void tst_ui::emojiDrawnWhole()
     QCOMPARE(rig.text(TextField::TheWord), emoji + u"   "_qs);
     QVERIFY(inkWidthToHeight(rig.get(QStringLiteral("TheWord")), 0) < 1.4);
     QVERIFY(inkWidthToHeight(rig.get(QStringLiteral("LettersUsed")), 0) < 1.4);
+}
+
+// Every word list that comes with the game is loaded by its name through the settings window
+// and plays a game at the starting level, lost with ten digits, which no list holds.
+void tst_ui::shippedListsPlay_data()
+{
+    QTest::addColumn<QString>("name");
+    const QDir shipped(QStringLiteral(VELMORA_SHIPPED_DICTIONARY));
+    const QStringList names = shipped.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    QVERIFY(names.size() >= 20);
+    for (const QString &name : names)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void tst_ui::shippedListsPlay()
+{
+    QFETCH(QString, name);
+
+    const QString copy = QStringLiteral("Dictionary/") + name;
+    QFile::remove(copy);
+    QVERIFY(QFile::copy(QStringLiteral(VELMORA_SHIPPED_DICTIONARY "/") + name, copy));
+    WindowRig rig;
+    rig.openSettings();
+    rig.get<QLineEdit>(QStringLiteral("Text1"), true)->setText(name);
+    rig.boxes.answer({Answer::Ok, Answer::Ok});
+    rig.click(QStringLiteral("LoadTheDictionary"), true);
+    QCOMPARE(rig.boxes.texts().value(0), texts::WaitPrompt);
+    QVERIFY2(QRegularExpression(QStringLiteral("^ [0-9]{5,6} words loaded\\.$")).match(rig.boxes.texts().value(1)).hasMatch(),
+             qPrintable(rig.boxes.texts().join(u'|')));
+
+    rig.click(QStringLiteral("ChangeDiff"), true); // no option chosen: the starting level, 5
+    QCOMPARE(rig.form.game().state().WordLetters.size(), 5);
+    rig.boxes.seen.clear();
+    rig.boxes.answer({Answer::No});
+    rig.guess({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"});
+    QCOMPARE(rig.boxes.texts(), QStringList{texts::LostPlayAgain});
+    QCOMPARE(rig.text(TextField::TheWord), rig.form.game().state().CurrentWord);
 }
 
 QTEST_MAIN(tst_ui)
