@@ -135,14 +135,12 @@ bool noByteFrom(QByteArrayView bytes, unsigned char limit)
     return std::none_of(bytes.begin(), bytes.end(), [limit](char c) { return static_cast<unsigned char>(c) >= limit; });
 }
 
-// The text of a file that is not UTF-8 as it stands (UTF-16 after its byte-order mark, or
-// Windows-1252), or is UTF-8 that composing changes, as composed UTF-8.
-QByteArray composedUtf8Of(QByteArray bytes)
+// The text of a file as composed UTF-8: UTF-16 after its byte-order mark; else UTF-8, its own
+// byte-order mark already gone; else Windows-1252.
+QByteArray composedUtf8Of(QByteArray bytes, const char *utf16)
 {
-    if (bytes.startsWith("\xff\xfe"))
-        return composedText(utf8FromUtf16("UTF-16LE", QByteArrayView(bytes).sliced(2)));
-    if (bytes.startsWith("\xfe\xff"))
-        return composedText(utf8FromUtf16("UTF-16BE", QByteArrayView(bytes).sliced(2)));
+    if (utf16)
+        return composedText(utf8FromUtf16(utf16, QByteArrayView(bytes).sliced(2)));
     if (!bytes.isValidUtf8())
         return utf8FromWindows1252(bytes); // one character a byte, none that composes
     return composedText(std::move(bytes));
@@ -242,7 +240,8 @@ Q_ALWAYS_INLINE qsizetype latinCodePoints(const char *from, const char *to, cons
 Dictionary Dictionary::fromBytes(QByteArray bytes)
 {
     Dictionary d;
-    if (!bytes.startsWith("\xff\xfe") && !bytes.startsWith("\xfe\xff")) {
+    const char *const utf16 = bytes.startsWith("\xff\xfe") ? "UTF-16LE" : bytes.startsWith("\xfe\xff") ? "UTF-16BE" : nullptr;
+    if (!utf16) {
         if (bytes.startsWith("\xef\xbb\xbf"))
             bytes.remove(0, 3);
         d.m_text = std::move(bytes);
@@ -250,7 +249,7 @@ Dictionary Dictionary::fromBytes(QByteArray bytes)
             return d;
         bytes = std::move(d.m_text);
     }
-    d.m_text = composedUtf8Of(std::move(bytes));
+    d.m_text = composedUtf8Of(std::move(bytes), utf16);
     if (!d.splitAsItStands()) {
         d.split(linesOnly(d.m_text), [](const char *from, const char *to, const char *) {
             return characters::countCharacters(QByteArrayView(from, to));

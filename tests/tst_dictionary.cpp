@@ -73,6 +73,8 @@ private slots:
             << QByteArray("\xef\xbb\xbf\xef\xbb\xbf\xcc\x81x") << QStringList{u"3:\uFEFF\u0301x"_qs};
         QTest::newRow("byte-order mark skipped before invalid UTF-8")
             << QByteArray("\xef\xbb\xbfz\xff") << QStringList{u"2:zÿ"_qs};
+        QTest::newRow("a UTF-8 byte-order mark, then what looks like UTF-16's")
+            << QByteArray("\xef\xbb\xbf\xfe\xff" "a\0", 7) << QStringList{u"4:þÿa\0"_qs};
         QTest::newRow("invalid UTF-8 is Windows-1252") << QByteArray("Cr\xe8me") << QStringList{u"5:Crème"_qs};
         QTest::newRow("1252 punctuation; undefined bytes keep their code")
             << QByteArray("\x93q\x94\x85\x80,\x81\x9d") << QStringList{u"2:\u0081\u009D"_qs, u"5:“q”…€"_qs};
