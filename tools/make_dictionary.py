@@ -33,7 +33,8 @@ On top of that a word is rejected when
     WordNet's own morphology uses). That throws out short abbreviations ("amt", "dept")
     while SHORT_WORDS puts back the function words and interjections WordNet does not
     cover ("and", "with", "oops");
-  * it is the plural of a noun in "-ness" ("irresistiblenesses"), a form nobody uses;
+  * it is the plural of a noun in "-ness" ("irresistiblenesses") that the subtitles never
+    say: "witnesses" and "businesses" stay;
   * it is offensive: tools/offensive.py finds a term of the offensive-word lists in it (as
     a whole word, with a plural ending, or ending a compound such as "chickenshit"), every
     WordNet sense of it is glossed as a slur or an obscene term, or it is in BLOCKED.
@@ -102,7 +103,7 @@ TWO_LETTER_WORDS = frozenset("""
 SHORT_WORDS = frozenset("""
     and are but for nor the yet via per its his her him she you our thy
     thee thou ere did got had has was been were does doth hath hast
-    hers ours your they them this that what when whom with from into onto
+    hers ours your they them this that what when whom with from into onto who
     upon unto than thus else amid
     aha bah duh eek hey huh meh nah oho oof ugh yep yup yum yuk hah pah rah
     yah aye ayes ahoy drat gosh heck oops ouch nope whoa yuck phew whew whee
@@ -265,7 +266,7 @@ def offensive_word(word, wn, offensive):
 def acceptable_word(word, wn, offensive):
     if not 2 <= len(word) <= MAX_LENGTH or not VOWEL.search(word) or is_roman(word):
         return False
-    if word.endswith("nesses") or offensive_word(word, wn, offensive):
+    if offensive_word(word, wn, offensive):
         return False
     if len(word) == 2 and word not in TWO_LETTER_WORDS:
         return False
@@ -365,7 +366,8 @@ def main():
     offensive = Filter("en")
     familiar = Familiarity(spoken, wn, common)
 
-    words = {w for w in common | large | huge if acceptable_word(w, wn, offensive)}
+    words = {w for w in common | large | huge if acceptable_word(w, wn, offensive)
+             and (not w.endswith("nesses") or spoken[w] >= MIN_SPOKEN)}
     phrases = {p for p in wn.phrases if acceptable_phrase(p, wn, offensive)}
     base = {w for w in words if w in common}
     base |= {p for p in phrases
