@@ -33,6 +33,7 @@ class SilentDisplay final : public GameDisplay
 public:
     QString text(TextField) const override { return {}; }
     void setText(TextField, const QString &) override {}
+    void setWord(const QString &, const WordCells &) override {}
     void setEnabled(GuessControl, bool) override {}
     void focusLetter() override {}
     bool setStagePicture(int, const QString &) override { return true; }

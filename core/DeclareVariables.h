@@ -1,7 +1,8 @@
 #pragma once
 
-#include "Characters.h"
 #include "Dictionary.h"
+#include "GuessMatching.h"
+#include "Segmentation.h"
 
 #include <QList>
 #include <QString>
@@ -24,7 +25,7 @@ inline constexpr int UsedLetterSlots = 27; // room for guesses before the record
 
 // Everything the game remembers during a run. One instance lives as long as the main window.
 //
-// A character is what a reader sees as one (Characters.h): "é", "❤️" and "🇫🇷" are one each.
+// A character is what a reader sees as one (Segmentation.h): "é", "❤️" and "🇫🇷" are one each.
 // Counters that follow the length of an entry (LettersToFind, LettersRevealed, UsedCount) are
 // 32-bit: an entry may be far longer than 32,767 characters and must still be counted right.
 struct GameState

@@ -1,6 +1,8 @@
 #include "Dictionary.h"
 
-#include "Characters.h"
+#include "CodePoints.h"
+#include "Composition.h"
+#include "FieldScan.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -130,11 +132,6 @@ QByteArray composedText(QByteArray text)
     return result.isNull() ? text : result;
 }
 
-bool noByteFrom(QByteArrayView bytes, unsigned char limit)
-{
-    return std::none_of(bytes.begin(), bytes.end(), [limit](char c) { return static_cast<unsigned char>(c) >= limit; });
-}
-
 // The text of a file as composed UTF-8: UTF-16 after its byte-order mark; else UTF-8, its own
 // byte-order mark already gone; else Windows-1252.
 QByteArray composedUtf8Of(QByteArray bytes, const char *utf16)
@@ -198,63 +195,24 @@ Dictionary::ReadStatus readWhole(const QString &path, QByteArray &bytes)
     return Status::Loaded;
 }
 
-// The code points of the UTF-8 in [from, to), eight bytes at a time, when each is ASCII or two
-// bytes below U+0300 (a lead byte C2..CB, then a continuation byte): valid UTF-8 whose code
-// points are characters of their own, as in most lists of Latin letters. Else -1. A word may
-// take in bytes past `to`, which are masked off, but never past the text's end.
-Q_ALWAYS_INLINE qsizetype latinCodePoints(const char *from, const char *to, const char *textEnd)
-{
-    const auto each = [](std::uint8_t byte) { return byte * std::uint64_t(0x0101010101010101u); };
-    const qsizetype bytes = to - from;
-    qsizetype continuing = 0;
-    std::uint64_t wrong = 0;
-    std::uint64_t leadBefore = 0; // a lead byte ending the word before, where its continuation stands in this one
-    for (; from < to; from += 8) {
-        std::uint64_t word = 0; // byte i of the text in bits 8i..8i+7
-        if (textEnd - from >= 8) {
-            word = qFromLittleEndian<std::uint64_t>(from);
-        } else {
-            std::array<char, 8> last{};
-            std::copy(from, textEnd, last.begin());
-            word = qFromLittleEndian<std::uint64_t>(last.data());
-        }
-        if (to - from < 8)
-            word &= (std::uint64_t(1) << 8 * (to - from)) - 1;
-        if (!(word & each(0x80)) && !leadBefore) // ASCII alone, as most words of most lists are
-            continue;
-        const std::uint64_t continuation = word & ~(word << 1) & each(0x80); // 10xxxxxx, at bit 7
-        const std::uint64_t lead = word & (word << 1) & each(0x80); // 11xxxxxx
-        continuing += qsizetype(((continuation >> 7) * each(1)) >> 56); // the sum of the eight bytes
-        // A lead byte's low six bits from 2 to 11 (C2..CB): not three or four bytes long, not
-        // U+0300 or above, not overlong (C0, C1).
-        const std::uint64_t low = word & each(0x3F);
-        wrong |= lead & (((low + each(0x80 - 12)) | ~(low + each(0x80 - 2))) & each(0x80));
-        wrong |= continuation ^ (lead << 8 | leadBefore); // one continuation byte after each lead byte
-        leadBefore = lead >> 56;
-    }
-    return wrong || leadBefore ? -1 : bytes - continuing;
-}
-
 } // namespace
 
-Dictionary Dictionary::fromBytes(QByteArray bytes)
+Dictionary Dictionary::fromBytes(QByteArray bytes, characters::FieldScan::FastPaths fast)
 {
+    using characters::FieldScan;
     Dictionary d;
     const char *const utf16 = bytes.startsWith("\xff\xfe") ? "UTF-16LE" : bytes.startsWith("\xfe\xff") ? "UTF-16BE" : nullptr;
     if (!utf16) {
+        // Most lists are UTF-8 that is composed as it stands, checked as it is split.
         if (bytes.startsWith("\xef\xbb\xbf"))
             bytes.remove(0, 3);
         d.m_text = std::move(bytes);
-        if (d.splitAsItStands())
+        if (d.split(FieldScan(d.m_text, FieldScan::Text::AsItStands, fast)))
             return d;
         bytes = std::move(d.m_text);
     }
     d.m_text = composedUtf8Of(std::move(bytes), utf16);
-    if (!d.splitAsItStands()) {
-        d.split(linesOnly(d.m_text), [](const char *from, const char *to, const char *) {
-            return characters::countCharacters(QByteArrayView(from, to));
-        });
-    }
+    d.split(FieldScan(d.m_text, FieldScan::Text::Composed, fast));
     return d;
 }
 
@@ -271,31 +229,9 @@ Dictionary::ReadStatus Dictionary::readFile(const QString &path, Dictionary &out
     }
 }
 
-// Most lists have no comma and no CR: their fields are lines, found by the fast memchr.
-Dictionary::LinesOnly Dictionary::linesOnly(QByteArrayView text)
-{
-    return text.contains(',') || text.contains('\r') ? LinesOnly::No : LinesOnly::Yes;
-}
-
-// Most lists are UTF-8 that is composed as it stands, checked as it is split: ASCII is taken as
-// it is, Latin letters and their accents are checked eight bytes at a time, other text code
-// point by code point.
-bool Dictionary::splitAsItStands()
-{
-    const QByteArrayView text = m_text;
-    const LinesOnly lines = linesOnly(text);
-    if (noByteFrom(text, 0x80))
-        return split(lines, [](const char *from, const char *to, const char *) { return to - from; });
-    return split(lines, [](const char *from, const char *to, const char *end) { return latinCodePoints(from, to, end); })
-        || split(lines, [](const char *from, const char *to, const char *) {
-               return characters::composedLength(QByteArrayView(from, to));
-           });
-}
-
-// Notes where each field starts, by its class: its length in characters, as lengthOf(start, end,
-// end of the text) counts them. False, with nothing noted, as soon as it counts -1.
-template <typename Length>
-bool Dictionary::split(LinesOnly lines, Length lengthOf)
+// Notes where each field starts, by its class: its length in characters, as the scan counts
+// them. False, with nothing noted, as soon as it counts -1.
+bool Dictionary::split(const characters::FieldScan &lengthOf)
 {
     const auto forget = [this] {
         m_emptyEntries = 0;
@@ -305,8 +241,10 @@ bool Dictionary::split(LinesOnly lines, Length lengthOf)
     forget();
     const char *const begin = m_text.constData();
     const char *const end = begin + m_text.size();
+    // Most lists have no comma and no CR: their fields are lines, found by the fast memchr.
+    const bool linesOnly = !m_text.contains(',') && !m_text.contains('\r');
     const auto fieldEnd = [&](const char *from) {
-        if (lines == LinesOnly::No)
+        if (!linesOnly)
             return std::find_if(from, end, isDelimiter);
         const void *lineFeed = std::memchr(from, '\n', std::size_t(end - from));
         return lineFeed ? static_cast<const char *>(lineFeed) : end;
@@ -315,7 +253,7 @@ bool Dictionary::split(LinesOnly lines, Length lengthOf)
     for (const char *p = begin; p != end;) {
         const char *const start = p;
         p = fieldEnd(start);
-        const qsizetype length = lengthOf(start, p, end);
+        const qsizetype length = lengthOf(start, p);
         if (length < 0) {
             forget();
             return false;

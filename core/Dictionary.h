@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "FieldScan.h"
+
 #include <array>
 #include <cstddef>
 
@@ -12,7 +14,7 @@ namespace velmora {
 
 // The loaded entries, grouped by length in characters: rows 0 to 15 hold the entries of exactly
 // that many characters, a separate list the entries longer than 15, all in file order. A
-// character is what a reader sees as one (see Characters.h), so "é", "😀" and "🇫🇷" count one.
+// character is what a reader sees as one (see Segmentation.h), so "é", "😀" and "🇫🇷" count one.
 //
 // The text is kept whole, as UTF-8, with the offset of each entry's start per class; an entry
 // runs to the next delimiter. An index outside a class's count reads as the empty text.
@@ -35,9 +37,11 @@ public:
 
     // Splits a file's bytes into entries. The text is UTF-16 when it starts with a UTF-16
     // byte-order mark, else UTF-8 when valid as such (a UTF-8 byte-order mark is skipped in
-    // any case), else Windows-1252. A field ends at LF, CR, CRLF or a comma; a line end at the
-    // very end of the text starts no further field.
-    static Dictionary fromBytes(QByteArray bytes);
+    // any case), else Windows-1252. A field ends at LF, CR, CRLF or a comma; a delimiter at the
+    // very end of the text starts no further field ("a," and "a\n" hold one entry each).
+    // `fast`: whether fields are counted with the shortcuts for plain text (for measuring).
+    static Dictionary fromBytes(QByteArray bytes,
+                                characters::FieldScan::FastPaths fast = characters::FieldScan::FastPaths::On);
 
     // Reads the file at path (in the platform's own form) to its end. On any failure `out` is
     // left as it was.
@@ -57,11 +61,7 @@ public:
     QByteArrayView utf8(int entryClass, qint32 slot) const;
 
 private:
-    enum class LinesOnly { No, Yes }; // whether the text has no comma and no CR
-    static LinesOnly linesOnly(QByteArrayView text);
-    bool splitAsItStands();
-    template <typename Length>
-    bool split(LinesOnly lines, Length lengthOf);
+    bool split(const characters::FieldScan &lengthOf);
 
     QByteArray m_text; // UTF-8, composed, delimiters and all
     qint32 m_emptyEntries = 0; // class 0 has nothing to keep but its count

@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "Composition.h"
 #include "Texts.h"
 
 #include <QStringList>
@@ -10,61 +11,6 @@ namespace velmora {
 namespace {
 
 using characters::CharacterList;
-
-// Every mask cell followed by one blank: the character once shown, '_' while hidden. Written in
-// place, since an entry may have millions of cells.
-QString maskText(const CharacterList &letters, const QList<bool> &shown)
-{
-    qsizetype size = 0;
-    for (qsizetype i = 0; i < letters.size(); ++i)
-        size += (shown.at(i) ? letters.at(i).size() : 1) + 1;
-    QString text(size, Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        if (shown.at(i))
-            out = std::copy(letters.at(i).begin(), letters.at(i).end(), out);
-        else
-            *out++ = u'_';
-        *out++ = u' ';
-    }
-    return text;
-}
-
-// Cells read out to a screen reader before the rest is only counted, and the characters of an
-// answer it is given to read.
-constexpr qsizetype SpokenCells = 100;
-constexpr qsizetype SpokenAnswerCharacters = 200;
-
-// The mask in words, cell by cell: "blank" for a hidden character, "space" for a blank (or any
-// character shown from the start), a found character as itself.
-QString spokenMask(const CharacterList &letters, const QList<bool> &shown)
-{
-    QStringList words;
-    for (qsizetype i = 0; i < std::min(letters.size(), SpokenCells); ++i) {
-        words.append(!shown.at(i)                               ? texts::SpokenHidden
-                     : characters::standsRevealed(letters.at(i)) ? texts::SpokenBlank
-                                                                 : letters.at(i).toString());
-    }
-    if (letters.size() > SpokenCells)
-        words.append(texts::SpokenMore.arg(letters.size() - SpokenCells));
-    return words.join(QStringLiteral(", "));
-}
-
-// The beginning of the entry, up to `most` characters, and whether that is all of it.
-QString firstCharacters(const CharacterList &letters, qsizetype most, bool *whole)
-{
-    *whole = letters.size() <= most;
-    return *whole ? letters.text() : letters.text().first(letters.at(most).data() - letters.text().data());
-}
-
-QString spokenAnswer(const CharacterList &letters)
-{
-    bool whole = false;
-    QString answer = firstCharacters(letters, SpokenCells, &whole);
-    if (!whole)
-        answer += QStringLiteral(", ") + texts::SpokenMore.arg(letters.size() - SpokenCells);
-    return texts::spokenAnswer(answer);
-}
 
 // Random-length attempts before the draw goes straight to an entry it can accept. Far more
 // than any real dictionary needs; it only bounds dictionaries of almost nothing but blanks.
@@ -110,7 +56,7 @@ void Game::Initialise()
     m_display.setText(TextField::Letter, QString());
     m_display.setStagePicture(0, stagePicturePath(0)); // a missing picture keeps the one shown
     m_display.setText(TextField::LettersUsed, QString());
-    m_display.setText(TextField::TheWord, QString());
+    m_display.setWord(QString(), {});
     m_state.WrongGuesses = 0;
     m_state.HitFlag = false;
     m_display.setText(TextField::Chances, texts::chancesText(StageCount - m_state.WrongGuesses));
@@ -233,8 +179,9 @@ void Game::GenerateWord()
     }
     s.LettersToFind = qint32(s.WordLetters.size()) - shownAtStart;
     s.LettersRevealed += shownAtStart;
+    const WordCells cells = wordCells();
     if (!s.WordLetters.isEmpty())
-        m_display.setText(TextField::TheWord, m_display.text(TextField::TheWord) + maskText(s.WordLetters, s.MaskCells));
+        m_display.setWord(m_display.text(TextField::TheWord) + cells.text(), cells);
 
     if (!drawn) {
         if (s.RandomLength)
@@ -249,7 +196,7 @@ void Game::GenerateWord()
         showNoGame(); // there is nothing to guess
         return;
     }
-    m_display.announce(texts::spokenNewGame(s.IsPhrase, s.LettersToFind, spokenMask(s.WordLetters, s.MaskCells)));
+    m_display.announce(texts::spokenNewGame(s.IsPhrase, s.LettersToFind, cells.spokenCells()));
 }
 
 void Game::showHeadings()
@@ -292,9 +239,10 @@ void Game::EvaluateGuess()
             s.RepeatFlag = false;
             spoken = texts::spokenRepeat(s.Guess);
         } else {
+            // Only a cell not yet shown is found: one shown from the start may share the guess's key.
             for (qsizetype i = 0; single && i < s.WordKeys.size(); ++i) {
                 const QStringView k = s.WordKeys.at(i);
-                if (k.size() == key.size() && std::equal(k.begin(), k.end(), key.begin())) {
+                if (!s.MaskCells.at(i) && k.size() == key.size() && std::equal(k.begin(), k.end(), key.begin())) {
                     s.MaskCells[i] = true;
                     s.HitFlag = true;
                     ++s.LettersRevealed;
@@ -302,8 +250,9 @@ void Game::EvaluateGuess()
             }
             if (s.HitFlag) {
                 s.HitFlag = false;
-                m_display.setText(TextField::TheWord, maskText(s.WordLetters, s.MaskCells));
-                spoken = texts::spokenHit(s.Guess, s.IsPhrase, spokenMask(s.WordLetters, s.MaskCells));
+                const WordCells cells = wordCells();
+                m_display.setWord(cells.text(), cells);
+                spoken = texts::spokenHit(s.Guess, s.IsPhrase, cells.spokenCells());
             } else {
                 ++s.WrongGuesses;
                 m_display.setText(TextField::Chances, texts::chancesText(StageCount - s.WrongGuesses));
@@ -328,28 +277,19 @@ void Game::EvaluateGuess()
         m_display.announce(spoken);
         askToPlayAgain(texts::WonPlayAgain);
     } else if (s.WrongGuesses == StageCount) {
-        m_display.setText(TextField::TheWord, s.CurrentWord);
-        m_display.announce(spoken + spokenAnswer(s.WordLetters));
+        WordCells answer = wordCells();
+        answer.answer = true;
+        m_display.setWord(answer.text(), answer);
+        m_display.announce(spoken + answer.spokenAnswer());
         askToPlayAgain(texts::LostPlayAgain);
     } else {
         m_display.announce(spoken);
     }
 }
 
-QString Game::spokenWordField(const QString &shown) const
+WordCells Game::wordCells() const
 {
-    const GameState &s = m_state;
-    if (shown.isEmpty())
-        return {};
-    if (shown == s.CurrentWord) {
-        bool whole = false;
-        const QString answer = firstCharacters(s.WordLetters, SpokenAnswerCharacters, &whole);
-        return QStringLiteral("The answer: ") + answer + (whole ? QString() : QStringLiteral("..."));
-    }
-    const qsizetype shownAtStart = s.WordLetters.size() - s.LettersToFind;
-    const qsizetype found = std::count(s.MaskCells.begin(), s.MaskCells.end(), true) - shownAtStart;
-    return texts::countOf(s.LettersToFind, "letter", "letters") + QStringLiteral(", ") + QString::number(found)
-         + QStringLiteral(" found: ") + spokenMask(s.WordLetters, s.MaskCells);
+    return WordCells{m_state.WordLetters, m_state.MaskCells, m_state.LettersToFind};
 }
 
 void Game::askToPlayAgain(const QString &question)

@@ -40,10 +40,6 @@ public:
     void ChangeDiff(std::optional<qint16> selectedLevel);
     Dictionary::ReadStatus LoadTheDictionary(const QString &typedName);
 
-    // What the word field shows, in words for a screen reader: the entry found so far ("5
-    // letters, 2 found: c, blank, blank, t, blank"), or "The answer: ..." once it is shown whole.
-    QString spokenWordField(const QString &shown) const;
-
     GameState &state() { return m_state; }
     const GameState &state() const { return m_state; }
 
@@ -58,6 +54,7 @@ private:
     void showHeadings();
     void showNoGame();
     void askToPlayAgain(const QString &question);
+    WordCells wordCells() const; // the entry and its mask as they stand
 
     GameDisplay &m_display;
     Prompter &m_prompter;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WordCells.h"
+
 #include <QString>
 
 namespace velmora {
@@ -29,6 +31,9 @@ public:
 
     virtual QString text(TextField field) const = 0;
     virtual void setText(TextField field, const QString &text) = 0;
+    // The word field (TheWord): its text, which text() reads back, and the cells it is drawn
+    // from; the cells are the whole field but where the text carries something before them.
+    virtual void setWord(const QString &text, const WordCells &cells) = 0;
     virtual void setEnabled(GuessControl control, bool enabled) = 0;
     virtual void focusLetter() = 0;
     // Shows the bitmap at path as stage 0..10. Returns false, keeping the picture

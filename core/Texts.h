@@ -23,10 +23,44 @@ inline const QString WonPlayAgain = QStringLiteral("You've won! Play again?");
 inline const QString LostPlayAgain = QStringLiteral("You've lost! Play again?");
 inline const QString FileNotFound = QStringLiteral("File not found. Please type in correct dictionary.");
 
+// The main window.
+inline const QString HelpText = QStringLiteral(
+    "Click 'New Game' in the Settings section to allow the computer to generate a new word for you. "
+    "Click 'Settings' To change the dictionary or set a word of a different length.");
+inline const QString TitleVersion = QStringLiteral(" Version ");
+inline const QString TitleCredit = QStringLiteral(" - by the Velmora developers - https://velmora.example.org");
+inline const QString TryIt = QStringLiteral("Try it!");
+inline const QString LettersUsedCaption = QStringLiteral("Letters Used");
+inline const QString SettingsCaption = QStringLiteral("Settings");
+inline const QString NewGameCaption = QStringLiteral("Start a new game!");
+inline const QString ExitCaption = QStringLiteral("Quit the Game");
+
+// The settings window.
+inline const QString SettingsTitle = QStringLiteral("Velmora Settings");
+inline const QString DifficultyCaption = QStringLiteral("Change Difficulty - Number of Letters");
+inline const QString ChangeDiffCaption = QStringLiteral("Change the Difficulty and Start a New Game");
+inline const QString DictionaryCaption = QStringLiteral("Choose a Velmora Dictionary");
+inline const QString DictionaryHelp = QStringLiteral(
+    "Please type only the full name of the dictionary file below. This is Case-Sensitive, and this file must be "
+    "in the Dictionary folder.");
+inline const QString DefaultDictionaryName = QStringLiteral("Dictionary.txt");
+inline const QString LoadCaption = QStringLiteral("Load The Dictionary!");
+inline const QString DictionaryNameSpoken = QStringLiteral("Dictionary file name");
+
+// "2 Letters" .. "15 Letters", "MORE THAN 15 Letters", "Random Letters": the option of each level.
+inline QString optionCaption(int level)
+{
+    return level == 16 ? QStringLiteral("MORE THAN 15 Letters")
+         : level == 17 ? QStringLiteral("Random Letters")
+                       : QStringLiteral("%1 Letters").arg(level);
+}
+
 // Spoken to a screen reader after each guess and each new game: what the window shows, in words.
 inline const QString SpokenHidden = QStringLiteral("blank");
 inline const QString SpokenBlank = QStringLiteral("space");
 inline const QString SpokenMore = QStringLiteral("and %1 more");
+inline const QString AnswerHeading = QStringLiteral("The answer: ");
+inline const QString Ellipsis = QStringLiteral("...");
 
 inline const QString DefaultDictionaryPath = QStringLiteral("Dictionary\\Dictionary.txt");
 inline const QString DictionaryFolder = QStringLiteral("Dictionary\\");
@@ -64,6 +98,12 @@ inline QString spokenNewGame(bool phrase, qint32 toFind, const QString &spokenMa
 inline QString spokenHit(const QString &guess, bool phrase, const QString &spokenMask)
 {
     return QStringLiteral("%1 is in the %2: %3.").arg(guess, entryNoun(phrase), spokenMask);
+}
+
+// "5 letters, 2 found: c, blank, blank, t, blank": the word field, read.
+inline QString spokenWordField(qint32 toFind, qint64 found, const QString &spokenCells)
+{
+    return countOf(toFind, "letter", "letters") + QStringLiteral(", %1 found: %2").arg(found).arg(spokenCells);
 }
 
 // The stage picture's name: "Stage 3 of 10".

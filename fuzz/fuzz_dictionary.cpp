@@ -8,7 +8,8 @@
 // 64 KiB mark behind one long filler entry, both from memory and from a file.
 
 #include "CheckedGame.h"
-#include "Characters.h"
+#include "Composition.h"
+#include "Segmentation.h"
 #include "Dictionary.h"
 #include "Game.h"
 

@@ -1,4 +1,5 @@
-#include "Characters.h"
+#include "Composition.h"
+#include "Segmentation.h"
 #include "Dictionary.h"
 
 #include <QFile>

@@ -24,6 +24,8 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include <unicode/uchar.h>
+
 #include <memory>
 #include <optional>
 
@@ -31,10 +33,6 @@ namespace velmora {
 namespace {
 
 using characters::CharacterList;
-
-const QString HelpText = QStringLiteral(
-    "Click 'New Game' in the Settings section to allow the computer to generate a new word for you. "
-    "Click 'Settings' To change the dictionary or set a word of a different length.");
 
 constexpr QSize ClientSize(706, 482);
 constexpr QColor ChancesColour(0, 0, 192);
@@ -65,8 +63,7 @@ const QList<TwipsRect> &layoutTable()
 
 QString fullTitle()
 {
-    return AppName + QStringLiteral(" Version ") + AppVersion
-         + QStringLiteral(" - by the Velmora developers - https://velmora.example.org");
+    return AppName + texts::TitleVersion + AppVersion + texts::TitleCredit;
 }
 
 QPixmap blankPicture()
@@ -82,32 +79,54 @@ QList<PlainLabel::Cell> characterCells(const QString &text)
     const CharacterList characters(text);
     QList<PlainLabel::Cell> cells;
     for (qsizetype i = 0; i < characters.size(); ++i)
-        cells.append({characters.at(i).data() - text.constData(), characters.at(i).size()});
+        cells.append({characters.at(i).toString()});
     return cells;
 }
 
-// The cells of the mask the word field shows: each character of the entry, or '_' while it is
-// hidden, and a blank after each. None when the field shows something else; the last cell may be
-// cut off where the field stops showing text.
-std::optional<QList<PlainLabel::Cell>> maskCells(const PlainLabel &field, const CharacterList &letters)
+// How a character of a joined script (Arabic, Syriac, N'Ko, ...) meets its neighbours, by its
+// joining type (Unicode's ArabicShaping.txt): whether it joins the character before it in the
+// text, and whether it joins the one after.
+bool joinsBefore(QStringView character)
 {
-    const QString shown = field.text();
+    const auto type = u_getIntPropertyValue(UChar32(QStringView(character).toUcs4().value(0)), UCHAR_JOINING_TYPE);
+    return type == U_JT_DUAL_JOINING || type == U_JT_RIGHT_JOINING || type == U_JT_JOIN_CAUSING;
+}
+
+bool joinsAfter(QStringView character)
+{
+    const auto type = u_getIntPropertyValue(UChar32(QStringView(character).toUcs4().value(0)), UCHAR_JOINING_TYPE);
+    return type == U_JT_DUAL_JOINING || type == U_JT_LEFT_JOINING || type == U_JT_JOIN_CAUSING;
+}
+
+// The cells of the word field, as many as it could ever show: a found character as itself, a
+// hidden one as '_'. A line may end after a blank between two words. A found letter of a joined
+// script takes the shape it has in the word (initial, medial, final: zero-width joiners on the
+// sides where it joins its neighbours), and two found neighbours that join stand together, so
+// a found word reads as joined writing.
+QList<PlainLabel::Cell> wordCells(const WordCells &word)
+{
+    static constexpr QChar Joiner(0x200D);
+    const CharacterList &letters = word.letters;
+    const qsizetype count = std::min(letters.size(), PlainLabel::ShownCharacters);
+    const auto joined = [&](qsizetype i) { // i and i + 1
+        return i + 1 < letters.size() && joinsAfter(letters.at(i)) && joinsBefore(letters.at(i + 1));
+    };
     QList<PlainLabel::Cell> cells;
-    qsizetype at = 0;
-    for (qsizetype i = 0; i < letters.size() && at < shown.size(); ++i) {
-        const QStringView rest = QStringView(shown).sliced(at);
+    cells.reserve(count);
+    for (qsizetype i = 0; i < count; ++i) {
+        if (!word.shown.at(i)) {
+            cells.append({QStringLiteral("_"), false});
+            continue;
+        }
         const QStringView letter = letters.at(i);
-        const qsizetype size = rest.size() > letter.size() && rest.startsWith(letter) && rest.at(letter.size()) == u' ' ? letter.size()
-                             : rest.startsWith(u"_ ")                                                                      ? 1
-                                                                                                                           : 0;
-        if (size == 0)
-            break;
-        cells.append({at, size});
-        at += size + 1;
+        const bool before = i > 0 && joined(i - 1);
+        const bool after = joined(i);
+        QString text = before ? QString(Joiner) : QString();
+        text += letter;
+        if (after)
+            text += Joiner;
+        cells.append({text, characters::isWhiteSpace(letter), after && word.shown.at(i + 1)});
     }
-    const bool cutOff = shown.size() < field.fullText().size();
-    if (at < shown.size() && !cutOff)
-        return std::nullopt;
     return cells;
 }
 
@@ -151,7 +170,7 @@ void MainForm::buildControls()
         return button;
     };
 
-    m_helper = addLabel("Helper", this, 13.5, Qt::AlignLeft, HelpText);
+    m_helper = addLabel("Helper", this, 13.5, Qt::AlignLeft, texts::HelpText);
 
     m_letter = new QLineEdit(this);
     m_letter->setObjectName(QStringLiteral("Letter"));
@@ -163,7 +182,7 @@ void MainForm::buildControls()
         m_letter->setFont(isEmojiPicture(text) ? emojiFont(sansFont(24)) : sansFont(24));
     });
     m_letter->setAccessibleName(QStringLiteral("Letter"));
-    m_enterCharacter = addButton("EnterCharacter", QStringLiteral("Try it!"), this, 18);
+    m_enterCharacter = addButton("EnterCharacter", texts::TryIt, this, 18);
     m_wordLength = addLabel("WordLengthLabel", this, 13.5, Qt::AlignLeft,
                             texts::WordLengthPrefix + texts::signPlace(0) + texts::WordLengthSuffix);
 
@@ -185,13 +204,13 @@ void MainForm::buildControls()
     m_stageImage->setPixmap(blankPicture());
     m_stageImage->setAccessibleName(texts::stageName(0));
 
-    auto *usedFrame = new CaptionFrame(QStringLiteral("Frame2"), QStringLiteral("Letters Used"), sansFont(9.75, true), this);
+    auto *usedFrame = new CaptionFrame(QStringLiteral("Frame2"), texts::LettersUsedCaption, sansFont(9.75, true), this);
     m_lettersUsed = addLabel("LettersUsed", usedFrame, 12, Qt::AlignLeft);
 
-    auto *settingsFrame = new CaptionFrame(QStringLiteral("Frame1"), QStringLiteral("Settings"), sansFont(13.5), this);
-    m_newGame = addButton("NewGame", QStringLiteral("Start a new game!"), settingsFrame, 12);
-    QPushButton *settings = addButton("Settings", QStringLiteral("Settings"), settingsFrame, 12);
-    QPushButton *exit = addButton("Exit", QStringLiteral("Quit the Game"), settingsFrame, 12);
+    auto *settingsFrame = new CaptionFrame(QStringLiteral("Frame1"), texts::SettingsCaption, sansFont(13.5), this);
+    m_newGame = addButton("NewGame", texts::NewGameCaption, settingsFrame, 12);
+    QPushButton *settings = addButton("Settings", texts::SettingsCaption, settingsFrame, 12);
+    QPushButton *exit = addButton("Exit", texts::ExitCaption, settingsFrame, 12);
 
     m_announcer = new Announcer(this);
 
@@ -250,30 +269,35 @@ void MainForm::setText(TextField field, const QString &text)
         m_letter->setText(text);
         return;
     }
-    label(field)->setFullText(text);
-    // Both read the way the entry does: a word of Arabic or Hebrew from right to left.
-    const GameState &state = m_game.state();
-    const auto entryDirection = [&state] { return state.CurrentWord.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight; };
-    if (field == TextField::LettersUsed) {
-        // The guesses, one after the other in the order they were made.
-        m_lettersUsed->showAsCells(characterCells(m_lettersUsed->text()), false, entryDirection());
-    } else if (field == TextField::TheWord) {
-        // The answer is laid out as the word it is; each cell of the mask stands where its
-        // character stands in that word, so the two agree cell for cell.
-        std::optional<QList<PlainLabel::Cell>> cells;
-        if (text != state.CurrentWord)
-            cells = maskCells(*m_theWord, state.WordLetters);
-        if (cells) {
-            auto order = std::make_unique<ReadingOrder>(state.WordLetters, cells->size());
-            const Qt::LayoutDirection direction = order->isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-            m_theWord->showAsCells(std::move(*cells), true, direction, std::move(order));
-        } else {
-            m_theWord->showAsSentence(entryDirection());
-        }
-        const QString description = m_game.spokenWordField(text);
-        m_theWord->setAccessibleDescription(description);
-        m_theWordReading->setReading(description);
+    if (field == TextField::TheWord) {
+        setWord(text, {});
+        return;
     }
+    label(field)->setFullText(text);
+    if (field == TextField::LettersUsed) {
+        // The guesses, one after the other in the order they were made, read the way the entry
+        // does: from right to left in a word of Arabic or Hebrew.
+        const Qt::LayoutDirection direction = m_game.state().CurrentWord.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+        m_lettersUsed->showAsCells(characterCells(m_lettersUsed->text()), false, direction);
+    }
+}
+
+void MainForm::setWord(const QString &text, const WordCells &cells)
+{
+    m_theWord->setFullText(text);
+    const Qt::LayoutDirection direction = cells.letters.text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    if (cells.letters.isEmpty() || cells.answer) {
+        // The answer is laid out as the word it is.
+        m_theWord->showAsSentence(direction);
+    } else {
+        // Each cell of the mask stands where its character stands in that word.
+        QList<PlainLabel::Cell> shown = wordCells(cells);
+        auto order = std::make_unique<ReadingOrder>(cells.letters, shown.size());
+        m_theWord->showAsCells(std::move(shown), true, direction, std::move(order));
+    }
+    const QString description = cells.spoken();
+    m_theWord->setAccessibleDescription(description);
+    m_theWordReading->setReading(description);
 }
 
 void MainForm::setEnabled(GuessControl control, bool enabled)

@@ -46,6 +46,7 @@ public:
     // GameDisplay
     QString text(TextField field) const override;
     void setText(TextField field, const QString &text) override;
+    void setWord(const QString &text, const WordCells &cells) override;
     void setEnabled(GuessControl control, bool enabled) override;
     void focusLetter() override;
     bool setStagePicture(int stage, const QString &path) override;

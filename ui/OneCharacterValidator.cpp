@@ -1,6 +1,7 @@
 #include "OneCharacterValidator.h"
 
-#include "Characters.h"
+#include "Composition.h"
+#include "Segmentation.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-// Holds a text box to at most one character as a reader sees it (Characters.h): "é" typed as
+// Holds a text box to at most one character as a reader sees it (Segmentation.h): "é" typed as
 // e + U+0301, "❤️", "🇫🇷", "👍🏽" or a Thai letter with its marks, typed key by key or pasted, is
 // kept whole, in its composed form. Text of two characters is refused, and the box stays as it
 // was.

@@ -2,12 +2,15 @@
 
 #include "Twips.h"
 
+#include <QStringList>
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 #include <QTextOption>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace velmora {
 namespace {
@@ -107,52 +110,67 @@ void PlainLabel::paintSentence(QPainter &painter) const
     layout.draw(&painter, box.topLeft());
 }
 
-void PlainLabel::paintCells(QPainter &painter) const
+// A line of cells as it is drawn: its cells from left to right, where each starts, and the
+// line's top and ascent.
+struct PlainLabel::Line
 {
-    const QString shown = text();
+    QList<qsizetype> order;
+    QList<qreal> lefts;
+    qreal top = 0;
+    qreal ascent = 0;
+};
+
+QList<PlainLabel::Line> PlainLabel::cellLines() const
+{
     const QRectF box = contentsRect();
-    const QFont pictureFont = emojiFont(font());
     const QFontMetricsF plain(font(), this);
-    const QFontMetricsF pictures(pictureFont, this);
-    const qreal gap = m_spaced ? plain.horizontalAdvance(QLatin1Char(' ')) : 0;
+    const QFontMetricsF pictures(emojiFont(font()), this);
+    const qreal blank = m_spaced ? plain.horizontalAdvance(QLatin1Char(' ')) : 0;
+    const auto metricsOf = [&](qsizetype i) -> const QFontMetricsF & { return isEmojiPicture(m_cells.at(i).text) ? pictures : plain; };
+    // The gap after a cell, in the order of the row.
+    const auto gapAfter = [&](qsizetype i) { return m_cells.at(i).joinsNext ? 0 : blank; };
     const Qt::Alignment horizontal = QStyle::visualAlignment(m_direction, alignment()) & Qt::AlignHorizontal_Mask;
 
-    struct Measured
-    {
-        QString text;
-        bool picture = false;
-        qreal width = 0;
-    };
-    QList<Measured> line;
+    QList<qreal> widths(m_cells.size());
+    for (qsizetype i = 0; i < m_cells.size(); ++i)
+        widths[i] = metricsOf(i).horizontalAdvance(m_cells.at(i).text);
+
+    QList<Line> lines;
     qsizetype first = 0;
     for (qreal top = box.top(); first < m_cells.size() && top < box.bottom();) {
-        // As many cells as the line holds, at least one.
-        line.clear();
-        qreal width = -gap;
+        // As many cells as the line holds, at least one; if it must end before a cell, it ends
+        // after the last cell that allows it, when there is one.
+        qsizetype end = first;
+        qsizetype lastBreak = -1;
+        for (qreal width = 0; end < m_cells.size(); ++end) {
+            const qreal needed = width + (end > first ? gapAfter(end - 1) : 0) + widths.at(end);
+            if (end > first && needed > box.width())
+                break;
+            width = needed;
+            if (m_cells.at(end).breakAfter)
+                lastBreak = end;
+        }
+        if (end < m_cells.size() && lastBreak >= first)
+            end = lastBreak + 1;
+
+        Line line;
+        line.top = top;
         qreal ascent = plain.ascent();
         qreal descent = plain.descent();
-        for (qsizetype i = first; i < m_cells.size(); ++i) {
-            Measured cell{shown.sliced(m_cells.at(i).start, m_cells.at(i).size)};
-            cell.picture = isEmojiPicture(cell.text);
-            const QFontMetricsF &metrics = cell.picture ? pictures : plain;
-            cell.width = metrics.horizontalAdvance(cell.text);
-            if (!line.isEmpty() && width + gap + cell.width > box.width())
-                break;
-            width += gap + cell.width;
-            ascent = std::max(ascent, metrics.ascent());
-            descent = std::max(descent, metrics.descent());
-            line.append(std::move(cell));
+        qreal width = 0;
+        for (qsizetype i = first; i < end; ++i) {
+            ascent = std::max(ascent, metricsOf(i).ascent());
+            descent = std::max(descent, metricsOf(i).descent());
+            width += widths.at(i) + (i + 1 < end ? gapAfter(i) : 0);
         }
-        const qsizetype end = first + line.size();
-
-        QList<qsizetype> order;
+        line.ascent = ascent;
         if (m_order && end <= m_order->size()) {
-            order = m_order->line(first, end);
+            line.order = m_order->line(first, end);
         } else {
             for (qsizetype i = first; i < end; ++i)
-                order.append(i);
+                line.order.append(i);
             if (m_direction == Qt::RightToLeft)
-                std::reverse(order.begin(), order.end());
+                std::reverse(line.order.begin(), line.order.end());
         }
 
         qreal x = box.left();
@@ -160,14 +178,42 @@ void PlainLabel::paintCells(QPainter &painter) const
             x += (box.width() - width) / 2;
         else if (horizontal & Qt::AlignRight)
             x += box.width() - width;
-        for (const qsizetype i : std::as_const(order)) {
-            const Measured &cell = line.at(i - first);
-            painter.setFont(cell.picture ? pictureFont : font());
-            painter.drawText(QPointF(x, top + ascent), cell.text);
-            x += cell.width + gap;
+        for (qsizetype k = 0; k < line.order.size(); ++k) {
+            const qsizetype i = line.order.at(k);
+            line.lefts.append(x);
+            // Two neighbours in the row stand side by side in a line; the earlier says the gap.
+            const qsizetype next = k + 1 < line.order.size() ? line.order.at(k + 1) : -1;
+            const bool joined = next >= 0 && std::abs(next - i) == 1 && m_cells.at(std::min(i, next)).joinsNext;
+            x += widths.at(i) + (joined ? 0 : blank);
         }
+        lines.append(std::move(line));
         top += ascent + descent;
         first = end;
+    }
+    return lines;
+}
+
+QList<QStringList> PlainLabel::drawnLines() const
+{
+    QList<QStringList> drawn;
+    for (const Line &line : cellLines()) {
+        QStringList texts;
+        for (const qsizetype i : line.order)
+            texts.append(m_cells.at(i).text);
+        drawn.append(texts);
+    }
+    return drawn;
+}
+
+void PlainLabel::paintCells(QPainter &painter) const
+{
+    const QFont pictureFont = emojiFont(font());
+    for (const Line &line : cellLines()) {
+        for (qsizetype k = 0; k < line.order.size(); ++k) {
+            const QString &text = m_cells.at(line.order.at(k)).text;
+            painter.setFont(isEmojiPicture(text) ? pictureFont : font());
+            painter.drawText(QPointF(line.lefts.at(k), line.top + line.ascent), text);
+        }
     }
 }
 

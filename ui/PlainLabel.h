@@ -3,6 +3,7 @@
 #include "ReadingOrder.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <QTextLayout>
 
 #include <memory>
@@ -34,24 +35,32 @@ public:
     // (the answer, the help).
     void showAsSentence(Qt::LayoutDirection direction);
 
-    // A piece of text() painted on its own.
+    // One cell of a row: its text, painted on its own, whether a line may end after it (the
+    // blank between two words), and whether it is drawn against the next cell with no gap
+    // between them (two letters of a joined script).
     struct Cell
     {
-        qsizetype start = 0;
-        qsizetype size = 0;
+        QString text;
+        bool breakAfter = true;
+        bool joinsNext = false;
     };
-    // The text as a row of cells (the cells of a mask, the guesses), each painted on its own,
-    // `spaced` a blank's width apart, and the row broken into lines between cells. Within a line
-    // the cells stand where `order` puts characters of the same index; without an order, one
-    // after the other in the direction given. Lines start at the direction's leading edge, or
-    // centred in a centred label.
+    // The cells as a row (the cells of a mask, the guesses), `spaced` a blank's width apart, and
+    // the row broken into lines after cells that allow it; a run of cells longer than a line is
+    // broken where it must be. Within a line the cells stand where `order` puts characters of
+    // the same index; without an order, one after the other in the direction given. Lines start
+    // at the direction's leading edge, or centred in a centred label. text() stays as it is.
     void showAsCells(QList<Cell> cells, bool spaced, Qt::LayoutDirection direction,
                      std::unique_ptr<const ReadingOrder> order = nullptr);
+
+    // The cells as they are drawn: the texts of each line's cells, from left to right.
+    QList<QStringList> drawnLines() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    struct Line;
+    QList<Line> cellLines() const;
     void paintSentence(QPainter &painter) const;
     void paintCells(QPainter &painter) const;
 

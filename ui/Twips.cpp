@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <unicode/uchar.h>
+#include <unicode/utf16.h>
+
 namespace velmora {
 
 QRect TwipsRect::toPixels() const
@@ -39,6 +42,17 @@ QFont emojiFont(const QFont &like)
     // No other font may lend a code point the emoji font leaves to the shaper, such as U+FE0F.
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
+}
+
+bool isEmojiPicture(QStringView character)
+{
+    if (character.isEmpty())
+        return false;
+    const auto *units = reinterpret_cast<const UChar *>(character.utf16());
+    const auto length = int32_t(character.size());
+    UChar32 first = 0;
+    U16_GET(units, 0, 0, length, first);
+    return u_stringHasBinaryProperty(units, length, UCHAR_RGI_EMOJI) || u_hasBinaryProperty(first, UCHAR_EMOJI_PRESENTATION);
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QStringView>
 
 class QWidget;
 
@@ -35,6 +36,12 @@ QFont sansFont(qreal pointSize, bool bold = false);
 // emoji sequence drawn in it becomes one picture, where a font list would take the joiners,
 // selectors or digits of the sequence from another font and break the picture apart.
 QFont emojiFont(const QFont &like);
+
+// Whether a character is an emoji picture: a recommended emoji or emoji sequence (a family
+// joined with U+200D, a flag of two letters or of tag characters, a keycap, a skin tone), or any
+// character that starts with a code point shown as emoji by default. emojiFont() draws each one
+// as a single picture when it draws it whole.
+bool isEmojiPicture(QStringView character);
 
 // The size of the windows' own text where a control gives none.
 inline constexpr qreal BaseFontPoints = 8.25;

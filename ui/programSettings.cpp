@@ -6,6 +6,7 @@
 #include "CaptionFrame.h"
 #include "OptionButton.h"
 #include "PlainLabel.h"
+#include "Texts.h"
 #include "Twips.h"
 
 #include <QButtonGroup>
@@ -17,15 +18,6 @@ namespace {
 QString optionName(int index)
 {
     return QStringLiteral("Difficulty%1").arg(index);
-}
-
-QString optionCaption(int index)
-{
-    if (index == 16)
-        return QStringLiteral("MORE THAN 15 Letters");
-    if (index == 17)
-        return QStringLiteral("Random Letters");
-    return QStringLiteral("%1 Letters").arg(index);
 }
 
 // Where every control sits, in twips.
@@ -62,37 +54,36 @@ programSettings::programSettings()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::CustomizeWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Velmora Settings"));
+    setWindowTitle(texts::SettingsTitle);
     setWindowIcon(appIcon());
     setFont(sansFont(BaseFontPoints));
     setFixedSize(ClientSize);
 
     auto *difficultyFrame = new CaptionFrame(QStringLiteral("Frame1"),
-                                             QStringLiteral("Change Difficulty - Number of Letters"), font(), this);
+                                             texts::DifficultyCaption, font(), this);
     m_difficulty = new QButtonGroup(this);
     m_difficulty->setObjectName(QStringLiteral("DifficultyGroup"));
     m_difficulty->setExclusive(true);
     QList<QWidget *> tabOrder;
     for (int index = FirstOption; index <= LastOption; ++index) {
-        auto *option = new OptionButton(optionName(index), optionCaption(index), difficultyFrame);
+        auto *option = new OptionButton(optionName(index), texts::optionCaption(index), difficultyFrame);
         m_difficulty->addButton(option, index);
         tabOrder.append(option);
     }
     auto *changeDiff = new CaptionButton(QStringLiteral("ChangeDiff"),
-                                         QStringLiteral("Change the Difficulty and Start a New Game"),
+                                         texts::ChangeDiffCaption,
                                          difficultyFrame);
 
-    auto *dictionaryFrame = new CaptionFrame(QStringLiteral("Frame2"), QStringLiteral("Choose a Velmora Dictionary"),
+    auto *dictionaryFrame = new CaptionFrame(QStringLiteral("Frame2"), texts::DictionaryCaption,
                                              font(), this);
     auto *help = new PlainLabel(QStringLiteral("Label1"), Qt::AlignLeft, dictionaryFrame);
-    help->setFullText(QStringLiteral("Please type only the full name of the dictionary file below. This is "
-                                     "Case-Sensitive, and this file must be in the Dictionary folder."));
-    m_dictionaryName = new QLineEdit(QStringLiteral("Dictionary.txt"), dictionaryFrame);
+    help->setFullText(texts::DictionaryHelp);
+    m_dictionaryName = new QLineEdit(texts::DefaultDictionaryName, dictionaryFrame);
     m_dictionaryName->setObjectName(QStringLiteral("Text1"));
     m_dictionaryName->setFont(sansFont(13.5));
     m_dictionaryName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_dictionaryName->setAccessibleName(QStringLiteral("Dictionary file name"));
-    auto *load = new CaptionButton(QStringLiteral("LoadTheDictionary"), QStringLiteral("Load The Dictionary!"),
+    m_dictionaryName->setAccessibleName(texts::DictionaryNameSpoken);
+    auto *load = new CaptionButton(QStringLiteral("LoadTheDictionary"), texts::LoadCaption,
                                    dictionaryFrame);
     load->setFont(sansFont(9.75));
 

@@ -4,6 +4,7 @@
 // what a player was shown. Used by the soak test and the dictionary fuzzer, so it reports a
 // fault as text instead of through a test framework.
 
+#include "Composition.h"
 #include "GameDoubles.h"
 #include "Texts.h"
 
@@ -155,6 +156,7 @@ private:
         m_recorded = !composed.isEmpty() && !characters::standsRevealed(composed) && !m_recordKeys.contains(m_key);
         m_wrongBefore = s.WrongGuesses;
         m_revealedBefore = s.LettersRevealed;
+        m_shownBefore = s.MaskCells;
         m_usedTextBefore = display.text(TextField::LettersUsed);
         m_levelBefore = s.DifficultyLevel;
         m_asked = false;
@@ -170,7 +172,7 @@ private:
         qint32 hits = 0;
         if (m_recorded) {
             for (qsizetype i = 0; i < s.WordKeys.size(); ++i)
-                hits += s.WordKeys.at(i) == m_key;
+                hits += !m_shownBefore.at(i) && s.WordKeys.at(i) == m_key; // a shown cell is found no more
         }
         const qint32 wrong = m_recorded && hits == 0 ? 1 : 0;
         if (s.LettersRevealed != m_revealedBefore + hits)
@@ -305,6 +307,7 @@ private:
     QString m_key;
     bool m_recorded = false;
     qint32 m_revealedBefore = 0;
+    QList<bool> m_shownBefore;
     qint16 m_wrongBefore = 0;
     qint16 m_levelBefore = 0;
     QString m_usedTextBefore;

@@ -21,6 +21,11 @@ public:
         texts[field] = text;
         writes.append({field, text});
     }
+    void setWord(const QString &text, const WordCells &cells) override
+    {
+        setText(TextField::TheWord, text);
+        word = cells;
+    }
     void setEnabled(GuessControl control, bool on) override { enabled[control] = on; }
     void focusLetter() override { ++letterFocused; }
     bool setStagePicture(int stage, const QString &path) override
@@ -35,6 +40,7 @@ public:
     void announce(const QString &message) override { announcements.append(message); }
 
     QHash<TextField, QString> texts;
+    WordCells word; // the cells of the word field, as last set
     QList<std::pair<TextField, QString>> writes;
     QHash<GuessControl, bool> enabled;
     int letterFocused = 0;
