@@ -260,6 +260,21 @@ BENCHMARK(BM_LoadEncoded)
     ->Args({Utf8, 52})
     ->Unit(benchmark::kMillisecond);
 
+// The field scan's shortcuts for plain text, on and off, from bytes in memory: {encoding, on}.
+// Off, every field goes through the scanner of code points.
+void BM_FieldScanShortcuts(benchmark::State &state)
+{
+    const QByteArray bytes = generatedDictionary(Encoding(state.range(0)), 1);
+    const auto fast = state.range(1) ? characters::FieldScan::FastPaths::On : characters::FieldScan::FastPaths::Off;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Dictionary::fromBytes(bytes, fast).TotalWords());
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_FieldScanShortcuts)
+    ->ArgNames({"encoding", "on"})
+    ->ArgsProduct({{Ascii, Utf8}, {1, 0}})
+    ->Unit(benchmark::kMillisecond);
+
 // The shipped file repeated N times: the time should grow in proportion.
 void BM_LoadScaled(benchmark::State &state)
 {

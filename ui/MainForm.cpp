@@ -13,6 +13,7 @@
 #include "ReadingOrder.h"
 #include "Texts.h"
 #include "Twips.h"
+#include "WordField.h"
 #include "programSettings.h"
 
 #include <QCloseEvent>
@@ -23,8 +24,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QStringList>
-
-#include <unicode/uchar.h>
 
 #include <memory>
 #include <optional>
@@ -80,53 +79,6 @@ QList<PlainLabel::Cell> characterCells(const QString &text)
     QList<PlainLabel::Cell> cells;
     for (qsizetype i = 0; i < characters.size(); ++i)
         cells.append({characters.at(i).toString()});
-    return cells;
-}
-
-// How a character of a joined script (Arabic, Syriac, N'Ko, ...) meets its neighbours, by its
-// joining type (Unicode's ArabicShaping.txt): whether it joins the character before it in the
-// text, and whether it joins the one after.
-bool joinsBefore(QStringView character)
-{
-    const auto type = u_getIntPropertyValue(UChar32(QStringView(character).toUcs4().value(0)), UCHAR_JOINING_TYPE);
-    return type == U_JT_DUAL_JOINING || type == U_JT_RIGHT_JOINING || type == U_JT_JOIN_CAUSING;
-}
-
-bool joinsAfter(QStringView character)
-{
-    const auto type = u_getIntPropertyValue(UChar32(QStringView(character).toUcs4().value(0)), UCHAR_JOINING_TYPE);
-    return type == U_JT_DUAL_JOINING || type == U_JT_LEFT_JOINING || type == U_JT_JOIN_CAUSING;
-}
-
-// The cells of the word field, as many as it could ever show: a found character as itself, a
-// hidden one as '_'. A line may end after a blank between two words. A found letter of a joined
-// script takes the shape it has in the word (initial, medial, final: zero-width joiners on the
-// sides where it joins its neighbours), and two found neighbours that join stand together, so
-// a found word reads as joined writing.
-QList<PlainLabel::Cell> wordCells(const WordCells &word)
-{
-    static constexpr QChar Joiner(0x200D);
-    const CharacterList &letters = word.letters;
-    const qsizetype count = std::min(letters.size(), PlainLabel::ShownCharacters);
-    const auto joined = [&](qsizetype i) { // i and i + 1
-        return i + 1 < letters.size() && joinsAfter(letters.at(i)) && joinsBefore(letters.at(i + 1));
-    };
-    QList<PlainLabel::Cell> cells;
-    cells.reserve(count);
-    for (qsizetype i = 0; i < count; ++i) {
-        if (!word.shown.at(i)) {
-            cells.append({QStringLiteral("_"), false});
-            continue;
-        }
-        const QStringView letter = letters.at(i);
-        const bool before = i > 0 && joined(i - 1);
-        const bool after = joined(i);
-        QString text = before ? QString(Joiner) : QString();
-        text += letter;
-        if (after)
-            text += Joiner;
-        cells.append({text, characters::isWhiteSpace(letter), after && word.shown.at(i + 1)});
-    }
     return cells;
 }
 
@@ -291,7 +243,7 @@ void MainForm::setWord(const QString &text, const WordCells &cells)
         m_theWord->showAsSentence(direction);
     } else {
         // Each cell of the mask stands where its character stands in that word.
-        QList<PlainLabel::Cell> shown = wordCells(cells);
+        QList<PlainLabel::Cell> shown = wordFieldCells(cells);
         auto order = std::make_unique<ReadingOrder>(cells.letters, shown.size());
         m_theWord->showAsCells(std::move(shown), true, direction, std::move(order));
     }

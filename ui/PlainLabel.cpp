@@ -158,10 +158,12 @@ QList<PlainLabel::Line> PlainLabel::cellLines() const
         qreal ascent = plain.ascent();
         qreal descent = plain.descent();
         qreal width = 0;
+        // A blank that ends a broken line is left out, as in a paragraph of text.
+        const qsizetype inked = end < m_cells.size() && end - first > 1 && m_cells.at(end - 1).breakAfter ? end - 1 : end;
         for (qsizetype i = first; i < end; ++i) {
             ascent = std::max(ascent, metricsOf(i).ascent());
             descent = std::max(descent, metricsOf(i).descent());
-            width += widths.at(i) + (i + 1 < end ? gapAfter(i) : 0);
+            width += i < inked ? widths.at(i) + (i + 1 < inked ? gapAfter(i) : 0) : 0;
         }
         line.ascent = ascent;
         if (m_order && end <= m_order->size()) {
@@ -172,6 +174,7 @@ QList<PlainLabel::Line> PlainLabel::cellLines() const
             if (m_direction == Qt::RightToLeft)
                 std::reverse(line.order.begin(), line.order.end());
         }
+        line.order.removeAll(inked); // the hanging blank, if any
 
         qreal x = box.left();
         if (horizontal & Qt::AlignHCenter)

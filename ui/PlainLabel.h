@@ -36,8 +36,8 @@ public:
     void showAsSentence(Qt::LayoutDirection direction);
 
     // One cell of a row: its text, painted on its own, whether a line may end after it (the
-    // blank between two words), and whether it is drawn against the next cell with no gap
-    // between them (two letters of a joined script).
+    // blank between two words), and whether it stands against the next cell with no gap
+    // between them (two letters of an Arabic word).
     struct Cell
     {
         QString text;

@@ -58,8 +58,8 @@ private slots:
     void optionClickArea();
     void everyLanguageWins_data();
     void everyLanguageWins();
-    void rightToLeftEntries_data();
-    void rightToLeftEntries();
+    void wordFieldCells_data();
+    void wordFieldCells();
     void emojiDrawnWhole_data();
     void emojiDrawnWhole();
     void shippedListsPlay_data();
@@ -828,62 +828,50 @@ void tst_ui::everyLanguageWins()
     QCOMPARE(rig.form.game().state().WrongGuesses, qint16(0));
 }
 
-// Legend: the entry, the level that draws it, the one character typed; how many hidden cells
-// the word field then shows left of the found one. A word of Arabic or Hebrew reads from right to
-// left, a number or a Latin word inside it from left to right, and the other way round.
-void tst_ui::rightToLeftEntries_data()
+// Legend: the entry, the level that draws it, the characters typed; the cells the word field
+// then draws, line by line from left to right. A phrase wraps at a blank. A word of Arabic or
+// Hebrew reads from right to left, a number or a Latin word inside it from left to right, each
+// paragraph of it in its place; a found Arabic letter takes its shape in the word.
+void tst_ui::wordFieldCells_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("level");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("hiddenLeft");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QList<QStringList>>("lines");
 
-    QTest::newRow("Arabic") << u"مرحبا"_qs << 5 << u"ا"_qs << 0;
-    QTest::newRow("Hebrew") << u"שלום!"_qs << 5 << u"ש"_qs << 4;
-    QTest::newRow("Latin") << "hello" << 5 << "e" << 1;
-    QTest::newRow("a year in Arabic, its last digit") << u"عام 2024"_qs << 8 << "4" << 3;
-    QTest::newRow("a year in Arabic, its zero") << u"عام 2024"_qs << 8 << "0" << 1;
-    QTest::newRow("a Latin word in Arabic") << u"مرحبا Qt ستة"_qs << 12 << "t" << 4;
-    QTest::newRow("an Arabic word after a Latin one") << u"Qt مرحبا"_qs << 8 << u"ا"_qs << 2;
+    const QString u = QStringLiteral("_");
+    QTest::newRow("a phrase wraps at a blank")
+        << "good morning everybody" << 16 << QStringList{"o", "y"}
+        << QList<QStringList>{{u, "o", "o", u, " ", u, "o", u, u, u, u, u}, {u, u, u, u, "y", u, "o", u, "y"}};
+    QTest::newRow("an Arabic word half found") << u"مرحبا"_qs << 5 << QStringList{u"ر"_qs, u"ح"_qs}
+                                               << QList<QStringList>{{u, u, u"\uFEA3"_qs, u"\uFEAE"_qs, u}};
+    QTest::newRow("an Arabic word found") << u"مرحبا"_qs << 5 << QStringList{u"ر"_qs, u"ح"_qs, u"م"_qs, u"ب"_qs}
+                                          << QList<QStringList>{{u, u"\uFE92"_qs, u"\uFEA3"_qs, u"\uFEAE"_qs, u"\uFEE3"_qs}};
+    QTest::newRow("Hebrew") << u"שלום!"_qs << 5 << QStringList{u"ש"_qs} << QList<QStringList>{{u, u, u, u, u"ש"_qs}};
+    QTest::newRow("a year in Arabic") << u"عام 2024"_qs << 8 << QStringList{"4"}
+                                      << QList<QStringList>{{u, u, u, "4", " ", u, u, u}};
+    QTest::newRow("a Latin word in Arabic") << u"مرحبا Qt ستة"_qs << 12 << QStringList{"t"}
+                                            << QList<QStringList>{{u, u, u, " ", u, "t", " ", u, u, u, u, u}};
+    QTest::newRow("an Arabic word after a Latin one") << u"Qt مرحبا"_qs << 8 << QStringList{u"ا"_qs}
+                                                      << QList<QStringList>{{u, u, " ", u"\uFE8E"_qs, u, u, u, u}};
+    QTest::newRow("a number after a paragraph separator") << u"ب\u202912"_qs << 4 << QStringList{"1"}
+                                                          << QList<QStringList>{{"1", u, u"\u2029"_qs, u}};
+    QTest::newRow("an emoji sequence") << u"👨‍👩‍👧‍👦a"_qs << 2 << QStringList{u"👨‍👩‍👧‍👦"_qs}
+                                       << QList<QStringList>{{u"👨‍👩‍👧‍👦"_qs, u}};
 }
 
-void tst_ui::rightToLeftEntries()
+void tst_ui::wordFieldCells()
 {
     QFETCH(QString, entry);
     QFETCH(int, level);
-    QFETCH(QString, typed);
-    QFETCH(int, hiddenLeft);
+    QFETCH(QStringList, typed);
+    QFETCH(QList<QStringList>, lines);
 
     WindowRig rig;
     rig.form.game().state().Tables = Dictionary::fromBytes(entry.toUtf8());
     rig.changeDifficulty(level);
-    rig.guess({typed});
-    QVERIFY(rig.text(TextField::TheWord).contains(typed + ' ')); // the text itself is as set
-
-    // The underscores are the lowest ink; the found character stands above their line.
-    const QImage word = rig.get(QStringLiteral("TheWord"))->grab().toImage();
-    QList<QPoint> ink;
-    for (int y = 0; y < word.height(); ++y) {
-        for (int x = 0; x < word.width(); ++x) {
-            if (qRed(word.pixel(x, y)) > 160 && qGreen(word.pixel(x, y)) < 120)
-                ink.append({x, y});
-        }
-    }
-    QVERIFY(!ink.isEmpty());
-    const int bottom = ink.last().y();
-    qint64 sumX = 0;
-    qint64 count = 0;
-    QList<bool> underscore(word.width(), false);
-    for (const QPoint &p : std::as_const(ink)) {
-        sumX += p.y() < bottom - 4 ? p.x() : 0;
-        count += p.y() < bottom - 4 ? 1 : 0;
-        underscore[p.x()] = underscore[p.x()] || p.y() >= bottom - 1;
-    }
-    QVERIFY(count > 0);
-    int left = 0;
-    for (qint64 x = 1; x < sumX / count; ++x)
-        left += underscore[x - 1] && !underscore[x] ? 1 : 0;
-    QCOMPARE(left, hiddenLeft);
+    rig.guess(typed);
+    QCOMPARE(rig.get<PlainLabel>(QStringLiteral("TheWord"))->drawnLines(), lines);
 }
 
 // Legend: an emoji of several code points, one character of the game.
