@@ -390,6 +390,8 @@ private slots:
         QTest::newRow("Dictionary.txt too") << "Dictionary.txt" << 4 << u"fête"_qs << QStringList{"e"} << "_ _ _ e " << "e,";
         QTest::newRow("in a language, three flags stay three") << "fr.txt" << 3 << u"🏴󠁧󠁢󠁥󠁮󠁧󠁿🏴󠁧󠁢󠁳󠁣󠁴󠁿🏴󠁧󠁢󠁷󠁬󠁳󠁿"_qs << QStringList{scotland} << "_ " + scotland + " _ " << scotland + ",";
         QTest::newRow("in a language, ❤ finds ❤️") << "fr.txt" << 2 << u"❤️x"_qs << QStringList{u"❤"_qs} << u"❤️ _ "_qs << u"❤,"_qs;
+        QTest::newRow("a cell shown from the start is not found again") << "fr.txt" << 3 << u"é b"_qs << QStringList{u"\u0600 "_qs, "e"} << u"é   _ "_qs << u"\u0600 ,e,"_qs;
+        QTest::newRow("nor a blank shown beside the one found") << "hu.txt" << 2 << u"\u3000\u0600\u00A0"_qs << QStringList{u"\u0600\u00A0"_qs} << u"\u3000 \u0600\u00A0 "_qs << u"\u0600\u00A0,"_qs;
         QTest::newRow("in a language, a mark it ignores finds only itself") << "fr.txt" << 2 << u"\u0640x"_qs << QStringList{u"\u0301"_qs} << "_ _ " << u"\u0301,"_qs;
     }
 
@@ -411,6 +413,8 @@ private slots:
         rig.guess(guesses);
         QCOMPARE(rig.display.text(TextField::TheWord), mask);
         QCOMPARE(rig.display.text(TextField::LettersUsed), used);
+        const GameState &s = rig.state();
+        QCOMPARE(s.LettersRevealed, qint32(std::count(s.MaskCells.begin(), s.MaskCells.end(), true)));
     }
 
     void chancesCountDownToALoss()
