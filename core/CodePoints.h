@@ -2,7 +2,6 @@
 
 #include <QByteArrayView>
 #include <QString>
-#include <QStringView>
 
 #include <unicode/uchar.h>
 #include <unicode/ucptrie.h>
@@ -33,26 +32,16 @@ Q_ALWAYS_INLINE char32_t nextCodePoint(const Unit *text, qsizetype &i, qsizetype
     return c < 0 ? ReplacementCharacter : char32_t(c);
 }
 
-// Grapheme cluster break classes as sets of bits, each written once.
+// Grapheme cluster break classes as sets of bits, each written once. Nothing joins a control
+// to what stands beside it; a character always ends between two code points of the classes
+// Alone (a letter, a symbol, a Hangul syllable, a control); marks join what precedes them but a
+// control, and the zero-width joiner may join what follows it too (an emoji sequence).
 namespace breaks {
-constexpr uint32_t of(int breakClass)
-{
-    return 1u << breakClass;
-}
-// Nothing joins these to what follows or precedes.
-inline constexpr uint32_t Controls = of(U_GCB_CONTROL) | of(U_GCB_CR) | of(U_GCB_LF);
-// A character always ends between two code points of these classes (a letter, a symbol, a
-// Hangul syllable, a control).
-inline constexpr uint32_t Alone = of(U_GCB_OTHER) | of(U_GCB_LV) | of(U_GCB_LVT) | of(U_GCB_CONTROL);
-// Marks and joiners: they join what precedes them, but a control. The zero-width joiner may
-// also join what follows it (an emoji sequence).
-inline constexpr uint32_t Marks = of(U_GCB_EXTEND) | of(U_GCB_SPACING_MARK);
-inline constexpr uint32_t Joining = Marks | of(U_GCB_ZWJ);
-
-constexpr bool in(uint32_t set, uint32_t breakClass)
-{
-    return (set >> breakClass) & 1;
-}
+inline constexpr uint32_t Controls = 1u << U_GCB_CONTROL | 1u << U_GCB_CR | 1u << U_GCB_LF;
+inline constexpr uint32_t Alone = 1u << U_GCB_OTHER | 1u << U_GCB_LV | 1u << U_GCB_LVT | 1u << U_GCB_CONTROL;
+inline constexpr uint32_t Marks = 1u << U_GCB_EXTEND | 1u << U_GCB_SPACING_MARK;
+inline constexpr uint32_t Joining = Marks | 1u << U_GCB_ZWJ;
+constexpr bool in(uint32_t set, uint32_t breakClass) { return (set >> breakClass) & 1; }
 } // namespace breaks
 
 // What the loops over every code point of a file ask of one: its grapheme cluster break class,
@@ -102,11 +91,6 @@ inline bool noByteFrom(QByteArrayView bytes, unsigned char limit)
 inline icu::UnicodeString unicodeAlias(const QString &text)
 {
     return icu::UnicodeString(false, QStringView(text).utf16(), int32_t(text.size()));
-}
-
-inline QString fromUnicodeString(const icu::UnicodeString &s)
-{
-    return QStringView(s.getBuffer(), s.length()).toString();
 }
 
 } // namespace velmora::characters

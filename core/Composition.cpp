@@ -78,7 +78,7 @@ QString composed(const QString &text)
         return safe;
     status = U_ZERO_ERROR;
     const icu::UnicodeString normal = normalizer->normalize(unicodeAlias(safe), status);
-    return U_SUCCESS(status) ? fromUnicodeString(normal) : safe;
+    return U_SUCCESS(status) ? QStringView(normal.getBuffer(), normal.length()).toString() : safe;
 }
 
 QByteArray composedUtf8(QByteArrayView utf8)

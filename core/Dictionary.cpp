@@ -1,21 +1,17 @@
 #include "Dictionary.h"
 
-#include "CodePoints.h"
 #include "Composition.h"
 #include "FieldScan.h"
 
 #include <QFile>
 #include <QScopeGuard>
-#include <QtEndian>
 
 #include <unicode/ucnv.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <memory>
 #include <new>
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "FieldScan.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
-
-#include "FieldScan.h"
 
 #include <array>
 #include <cstddef>

@@ -89,7 +89,9 @@ bool Game::drawAmong(int entryClass, qint32 minimum)
     GameState &s = m_state;
     const Dictionary &tables = s.Tables;
     const qint32 count = tables.count(entryClass);
-    const auto qualifies = [&](qint32 slot) { return characters::lettersToFind(tables.utf8(entryClass, slot), minimum) >= minimum; };
+    const auto qualifies = [&](qint32 slot) {
+        return characters::lettersToFind(tables.utf8(entryClass, slot), minimum, s.Matching.shownFromStart()) >= minimum;
+    };
     s.RandomIndex = qint32(m_random.next() * count);
     if (count > 0 && qualifies(s.RandomIndex)) {
         s.CurrentWord = tables.entry(entryClass, s.RandomIndex);
@@ -129,7 +131,7 @@ bool Game::drawAtRandomLength()
     for (int attempt = 0; attempt < RandomLengthAttempts; ++attempt) {
         s.DifficultyLevel = qint16(qint32(m_random.next() * 15) + ShortestLevel);
         s.RandomIndex = qint32(m_random.next() * tables.count(s.DifficultyLevel));
-        if (characters::lettersToFind(tables.utf8(s.DifficultyLevel, s.RandomIndex), 2) == 2) {
+        if (characters::lettersToFind(tables.utf8(s.DifficultyLevel, s.RandomIndex), 2, s.Matching.shownFromStart()) == 2) {
             s.CurrentWord = tables.entry(s.DifficultyLevel, s.RandomIndex);
             return true;
         }
@@ -140,7 +142,7 @@ bool Game::drawAtRandomLength()
     QList<int> lengths;
     for (int c = ShortestLevel; c <= LongLevel; ++c) {
         for (qint32 slot = 0; slot < tables.count(c); ++slot) {
-            if (characters::lettersToFind(tables.utf8(c, slot), 2) == 2) {
+            if (characters::lettersToFind(tables.utf8(c, slot), 2, s.Matching.shownFromStart()) == 2) {
                 lengths.append(c);
                 break;
             }
@@ -162,7 +164,7 @@ void Game::GenerateWord()
         s.DifficultyLevel = RandomLevel;
 
     // Cut into characters before lower-casing, so that a character's cells never depend on its case.
-    s.WordLetters = CharacterList(s.CurrentWord).lowered();
+    s.WordLetters = CharacterList(s.CurrentWord).lowered(s.Matching.caseLanguage());
     s.CurrentWord = s.WordLetters.text();
     s.WordKeys = s.Matching.keys(s.WordLetters);
     // What nobody is asked to type (a blank, any other white space, a control or a format
@@ -171,7 +173,7 @@ void Game::GenerateWord()
     qint32 shownAtStart = 0;
     s.IsPhrase = false;
     for (qsizetype i = 0; i < s.WordLetters.size(); ++i) {
-        if (characters::standsRevealed(s.WordLetters.at(i))) {
+        if (characters::standsRevealed(s.WordLetters.at(i), s.Matching.shownFromStart())) {
             s.MaskCells[i] = true;
             ++shownAtStart;
             s.IsPhrase = s.IsPhrase || characters::isWhiteSpace(s.WordLetters.at(i));
@@ -225,12 +227,12 @@ void Game::EvaluateGuess()
     QString spoken;
     const QString input = characters::composed(m_display.text(TextField::Letter));
     // A blank, like anything else shown from the start, is no guess.
-    if (input.isEmpty() || characters::standsRevealed(input)) {
+    if (input.isEmpty() || characters::standsRevealed(input, s.Matching.shownFromStart())) {
         m_display.setText(TextField::Helper, texts::TypeALetter);
         spoken = texts::TypeALetter;
     } else {
         const QString key = s.Matching.key(input);
-        s.Guess = characters::lowered(input);
+        s.Guess = characters::lowered(input, s.Matching.caseLanguage());
         // The box holds one character; a longer text can match neither a slot nor a position.
         const bool single = CharacterList(input).size() == 1;
         s.RepeatFlag = single && std::any_of(s.UsedLetters.begin(), s.UsedLetters.begin() + s.UsedCount,

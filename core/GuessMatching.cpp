@@ -3,12 +3,11 @@
 #include "CodePoints.h"
 #include "Composition.h"
 
-#include <QByteArray>
 #include <QFileInfo>
 #include <QHash>
-#include <QList>
 
 #include <unicode/coll.h>
+#include <unicode/tblcoll.h>
 #include <unicode/umutablecptrie.h>
 #include <unicode/uniset.h>
 
@@ -106,14 +105,43 @@ QString key(QStringView character)
     return k;
 }
 
+// Letters as the readers of a language count them, where its collator alone would not: rules
+// added to its collator's (ICU's tailoring syntax: "&a<<b" makes b the letter a with a mark),
+// its own case mapping, or a cell found by its first letter.
+struct LetterRules
+{
+    const char *language;
+    const char16_t *tailoring = nullptr;
+    bool ownCase = false;
+    bool firstLetterFinds = false;
+    const char16_t *shownFromStart = u"";
+};
+constexpr LetterRules Rules[] = {
+    // Every alef is one letter, with hamza, madda or wasla or without, as everyday writing
+    // leaves the hamza off; hamza alone and on waw or yeh is a letter of its own. Teh marbuta
+    // stays a teh and alef maqsura a yeh, as the collator and the dictionaries file them.
+    {"ar", u"&ا<<<أ<<<إ<<<آ<<<ٱ &ا<ء<ؤ<ئ"},
+    // No French keyboard has œ or æ: the ligature's first letter finds it.
+    {"fr", u"&o<<œ<<<Œ &a<<æ<<<Æ"},
+    // "I" is the capital of "ı", "İ" of "i".
+    {"tr", nullptr, true},
+    {"az", nullptr, true},
+    // The player finds the consonants: a consonant finds every cell built on it, whatever vowel
+    // sign and tone mark it carries (hundreds of such cells would leave a player nothing to go
+    // by), and the vowels written as letters of their own, with อ that carries a vowel, are shown
+    // from the start.
+    {"th", nullptr, false, true, u"เแโใไาะำอฤฦๅๆ"},
+};
+
 // A language's idea of the same letter: its collator at primary strength. The keys of one
 // letter are all represented by the first of them met, so that keys stay characters and
 // compare as text; ASCII is met first, so that a plain word is its own keys.
 class GuessMatching::Language
 {
 public:
-    explicit Language(std::unique_ptr<icu::Collator> collator)
+    Language(std::unique_ptr<icu::Collator> collator, const LetterRules &rules)
         : m_collator(std::move(collator))
+        , m_rules(rules)
     {
         for (char16_t c = 0x21; c < 0x7F; ++c) {
             const QString k(QChar{c});
@@ -123,6 +151,7 @@ public:
     }
 
     bool asciiKeepsItsKeys() const { return m_asciiKeepsItsKeys; }
+    const LetterRules &rules() const { return m_rules; }
 
     QString representative(const QString &key)
     {
@@ -165,6 +194,7 @@ private:
     }
 
     std::unique_ptr<icu::Collator> m_collator; // at primary strength
+    LetterRules m_rules;
     bool m_asciiKeepsItsKeys = true;
     QHash<QString, QString> m_representatives; // by key
     QHash<QByteArray, QString> m_letters; // the first key met, by primary weights and tags
@@ -192,13 +222,36 @@ GuessMatching GuessMatching::forFile(const QString &path)
     std::unique_ptr<icu::Collator> collator(icu::Collator::createInstance(locale, status));
     if (U_FAILURE(status) || !collator)
         return {};
+    LetterRules rules{""};
+    for (const LetterRules &r : Rules)
+        rules = std::strcmp(r.language, locale.getLanguage()) == 0 ? r : rules;
+    if (const auto *base = dynamic_cast<const icu::RuleBasedCollator *>(collator.get()); base && rules.tailoring) {
+        auto tailored = std::make_unique<icu::RuleBasedCollator>(base->getRules() + icu::UnicodeString(rules.tailoring), status);
+        if (U_SUCCESS(status))
+            collator = std::move(tailored);
+    }
     collator->setStrength(icu::Collator::PRIMARY);
-    return GuessMatching(std::make_shared<Language>(std::move(collator)));
+    return GuessMatching(std::make_shared<Language>(std::move(collator), rules));
 }
 
 QString GuessMatching::key(QStringView character) const
 {
-    return m_language ? m_language->representative(characters::key(character)) : characters::key(character);
+    if (!m_language)
+        return characters::key(character);
+    const LetterRules &rules = m_language->rules();
+    if (rules.firstLetterFinds && character.size() > 1 && !character.front().isSurrogate())
+        character = character.first(1);
+    return m_language->representative(characters::key(rules.ownCase ? lowered(character.toString(), rules.language) : character.toString()));
+}
+
+QStringView GuessMatching::shownFromStart() const
+{
+    return m_language ? QStringView(m_language->rules().shownFromStart) : QStringView();
+}
+
+const char *GuessMatching::caseLanguage() const
+{
+    return m_language && m_language->rules().ownCase ? m_language->rules().language : "";
 }
 
 CharacterList GuessMatching::keys(const CharacterList &characters) const

@@ -23,6 +23,9 @@ QString key(QStringView character);
 // the language's collator ranks as the same letter, case aside (primary strength): in French
 // "e" finds "é", "è", "ê" and "ë", in Spanish "n" does not find "ñ". Keys the collator ignores
 // altogether (a mark on its own) match as they are, and so do the tags of subdivision flags.
+// Where a language's readers count letters otherwise than its collator, its own rules hold
+// (GuessMatching.cpp, LetterRules): in Turkish "I" is the capital of "ı", in Arabic every alef
+// is one letter, in French "o" finds "œ", in Thai a consonant finds every cell built on it.
 class GuessMatching
 {
 public:
@@ -38,6 +41,11 @@ public:
     // The key of each character; the list itself when every key is its own character, as in
     // most words.
     CharacterList keys(const CharacterList &characters) const;
+
+    // The language whose case rules lower the entries and the guesses ("tr"), or "".
+    const char *caseLanguage() const;
+    // The letters the language shows from the start, as blanks are (standsRevealed()).
+    QStringView shownFromStart() const;
 
 private:
     class Language;

@@ -98,10 +98,15 @@ void forEachCharacter(const Unit *text, qsizetype size, Visit &&visit)
 }
 
 template <typename Unit>
-bool revealed(const Unit *text, qsizetype size)
+bool revealed(const Unit *text, qsizetype size, QStringView shownToo)
 {
     if (size == 0)
         return true;
+    if (!shownToo.isEmpty()) {
+        qsizetype i = 0;
+        if (const char32_t first = nextCodePoint(text, i, size); first < 0x10000 && shownToo.contains(QChar(char16_t(first))))
+            return true;
+    }
     if (const auto first = std::make_unsigned_t<Unit>(text[0]); size == 1 && first < 0x80) // ASCII
         return first <= 0x20 || first == 0x7F; // a blank or a control
 
@@ -119,14 +124,15 @@ bool revealed(const Unit *text, qsizetype size)
 
 // The text in lower case (see lowered()); `edits`, when given, records where each code point's
 // lower case lies.
-QString lowerCase(const QString &text, icu::Edits *edits)
+QString lowerCase(const QString &text, const char *language, icu::Edits *edits)
 {
     QString source = text;
-    source.replace(QChar(0x0130), QLatin1Char('I')); // the same length: offsets stay
+    if (!*language)
+        source.replace(QChar(0x0130), QLatin1Char('I')); // the same length: offsets stay
     QString lower(source.size(), Qt::Uninitialized);
     for (;;) {
         UErrorCode status = U_ZERO_ERROR;
-        const int32_t length = icu::CaseMap::toLower("", 0, QStringView(source).utf16(), int32_t(source.size()),
+        const int32_t length = icu::CaseMap::toLower(language, 0, QStringView(source).utf16(), int32_t(source.size()),
                                                      reinterpret_cast<char16_t *>(lower.data()), int32_t(lower.size()),
                                                      edits, status);
         if (status == U_BUFFER_OVERFLOW_ERROR) {
@@ -158,11 +164,11 @@ CharacterList::CharacterList(const QString &text)
     m_ends.resize(next - m_ends.constData());
 }
 
-CharacterList CharacterList::lowered() const
+CharacterList CharacterList::lowered(const char *language) const
 {
     icu::Edits edits;
     CharacterList lower;
-    lower.m_text = lowerCase(m_text, &edits);
+    lower.m_text = lowerCase(m_text, language, &edits);
     if (!edits.hasChanges()) {
         lower.m_ends = m_ends;
         return lower;
@@ -205,25 +211,25 @@ qsizetype countCharacters(QByteArrayView utf8)
     return n;
 }
 
-qint32 lettersToFind(QByteArrayView utf8, qint32 enough)
+qint32 lettersToFind(QByteArrayView utf8, qint32 enough, QStringView shownToo)
 {
     qint32 found = 0;
     const char *text = utf8.data();
     forEachCharacter(text, utf8.size(), [&](qsizetype start, qsizetype end) {
-        found += revealed(text + start, end - start) ? 0 : 1;
+        found += revealed(text + start, end - start, shownToo) ? 0 : 1;
         return found < enough;
     });
     return found;
 }
 
-QString lowered(const QString &text)
+QString lowered(const QString &text, const char *language)
 {
-    return lowerCase(text, nullptr);
+    return lowerCase(text, language, nullptr);
 }
 
-bool standsRevealed(QStringView character)
+bool standsRevealed(QStringView character, QStringView shownToo)
 {
-    return revealed(character.utf16(), character.size());
+    return revealed(character.utf16(), character.size(), shownToo);
 }
 
 bool isWhiteSpace(QStringView character)

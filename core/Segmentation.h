@@ -29,7 +29,7 @@ public:
 
     // The same characters in lower case (lowered()): each stays one character, even one whose
     // lower case on its own would be cut in two ("Ⓜ‍❤" as "ⓜ‍❤").
-    CharacterList lowered() const;
+    CharacterList lowered(const char *language = "") const;
 
     // The first n characters, and one more character after the last.
     CharacterList first(qsizetype n) const;
@@ -45,17 +45,19 @@ qsizetype countCharacters(QByteArrayView utf8);
 
 // The characters of composed UTF-8 that are to be found, up to `enough`: every character but
 // those standing revealed.
-qint32 lettersToFind(QByteArrayView utf8, qint32 enough);
+qint32 lettersToFind(QByteArrayView utf8, qint32 enough, QStringView shownToo = {});
 
 // How the game shows text: lower case by Unicode's rules, in context (a capital sigma ending a
 // word becomes ς), with "İ" as "i", its simple lower case, so that no character gains a dot.
-QString lowered(const QString &text);
+// `language`, where its case differs ("tr", "az"): by its rules, "I" as "ı".
+QString lowered(const QString &text, const char *language = "");
 
 // A character nobody is asked to type: white space (a blank, a tab, a no-break or an
 // ideographic space), a control character, U+FFFD (what could not be read as text), or one
 // made of format and default-ignorable code points alone. It is shown from the start, like the
-// blank between the words of a phrase.
-bool standsRevealed(QStringView character);
+// blank between the words of a phrase. `shownToo`: letters a list's language also shows from
+// the start, with whatever marks they carry (GuessMatching::shownFromStart()).
+bool standsRevealed(QStringView character, QStringView shownToo = {});
 bool isWhiteSpace(QStringView character);
 
 } // namespace velmora::characters

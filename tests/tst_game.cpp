@@ -390,6 +390,13 @@ private slots:
         QTest::newRow("Dictionary.txt too") << "Dictionary.txt" << 4 << u"fête"_qs << QStringList{"e"} << "_ _ _ e " << "e,";
         QTest::newRow("in a language, three flags stay three") << "fr.txt" << 3 << u"🏴󠁧󠁢󠁥󠁮󠁧󠁿🏴󠁧󠁢󠁳󠁣󠁴󠁿🏴󠁧󠁢󠁷󠁬󠁳󠁿"_qs << QStringList{scotland} << "_ " + scotland + " _ " << scotland + ",";
         QTest::newRow("in a language, ❤ finds ❤️") << "fr.txt" << 2 << u"❤️x"_qs << QStringList{u"❤"_qs} << u"❤️ _ "_qs << u"❤,"_qs;
+        QTest::newRow("Turkish: I typed is ı, İ is i") << "tr.txt" << 5 << u"kılıç"_qs << QStringList{"I", u"İ"_qs} << u"_ ı _ ı _ "_qs << u"ı,i,"_qs;
+        QTest::newRow("Turkish: an entry's I shows as ı") << "tr.txt" << 4 << u"IŞIK"_qs << QStringList{u"ş"_qs, "I"} << u"ı ş ı _ "_qs << u"ş,ı,"_qs;
+        QTest::newRow("Arabic: ا finds أ and آ") << "ar.txt" << 5 << u"آمانأ"_qs << QStringList{u"ا"_qs} << u"آ _ ا _ أ "_qs << u"ا,"_qs;
+        QTest::newRow("Arabic: hamza on waw or alone is its own letter") << "ar.txt" << 5 << u"سؤالء"_qs << QStringList{u"ا"_qs, u"ء"_qs} << u"_ _ ا _ ء "_qs << u"ا,ء,"_qs;
+        QTest::newRow("Arabic: ت finds ة") << "ar.txt" << 5 << u"مدرسة"_qs << QStringList{u"ت"_qs} << u"_ _ _ _ ة "_qs << u"ت,"_qs;
+        QTest::newRow("French: o finds œ, e does not") << "fr.txt" << 4 << u"cœur"_qs << QStringList{"o", "e"} << u"_ œ _ _ "_qs << "o,e,";
+        QTest::newRow("Thai: a consonant finds the cells built on it") << "th.txt" << 2 << u"ที่นี่"_qs << QStringList{u"น"_qs} << u"_ นี่ "_qs << u"น,"_qs;
         QTest::newRow("a cell shown from the start is not found again") << "fr.txt" << 3 << u"é b"_qs << QStringList{u"\u0600 "_qs, "e"} << u"é   _ "_qs << u"\u0600 ,e,"_qs;
         QTest::newRow("nor a blank shown beside the one found") << "hu.txt" << 2 << u"\u3000\u0600\u00A0"_qs << QStringList{u"\u0600\u00A0"_qs} << u"\u3000 \u0600\u00A0 "_qs << u"\u0600\u00A0,"_qs;
         QTest::newRow("in a language, a mark it ignores finds only itself") << "fr.txt" << 2 << u"\u0640x"_qs << QStringList{u"\u0301"_qs} << "_ _ " << u"\u0301,"_qs;

@@ -1,6 +1,6 @@
-#include "Composition.h"
-#include "Segmentation.h"
 #include "Dictionary.h"
+#include "GuessMatching.h"
+#include "Segmentation.h"
 
 #include <QFile>
 #include <QSet>
@@ -43,6 +43,65 @@ bool lettersMarksBlanks(const QString &entry)
             return false;
     }
     return true;
+}
+
+// An entry as a player meets it: the key of each cell (what a guess must match; -1 for a cell
+// shown from the start) and its text (what shows once found), each as a number.
+struct Puzzle
+{
+    QList<int> keys, texts;
+};
+
+// Wins of two players over games on every `step`-th entry of puzzles, with ten wrong guesses
+// each. One guesses keys by how often the list holds them (`order`), whatever the word shows;
+// the other knows every entry and guesses the key most entries that fit the word field still
+// hold.
+std::pair<double, double> wins(const QList<Puzzle> &puzzles, const QList<int> &order, qsizetype step)
+{
+    int frequencyWins = 0, knowingWins = 0, games = 0;
+    for (qsizetype g = 0; g < puzzles.size(); g += step, ++games) {
+        const Puzzle &answer = puzzles.at(g);
+        const auto has = [](const Puzzle &p, int key) { return p.keys.contains(key); };
+        int misses = 0, toFind = int(QSet<int>(answer.keys.begin(), answer.keys.end()).size()) - (has(answer, -1) ? 1 : 0);
+        for (qsizetype i = 0; i < order.size() && misses < 10 && toFind > 0; ++i)
+            has(answer, order.at(i)) ? --toFind : ++misses;
+        frequencyWins += toFind == 0;
+
+        QList<const Puzzle *> fitting;
+        for (const Puzzle &p : puzzles)
+            fitting.append(&p);
+        QSet<int> guessed;
+        misses = 0;
+        toFind = int(QSet<int>(answer.keys.begin(), answer.keys.end()).size()) - (has(answer, -1) ? 1 : 0);
+        // What the field shows of a key's cells once it is guessed (-1: from the start): those
+        // cells, or none.
+        const auto keepFitting = [&](int key) {
+            fitting.removeIf([&](const Puzzle *p) {
+                for (qsizetype i = 0; i < p->keys.size(); ++i) {
+                    if ((answer.keys.at(i) == key) != (p->keys.at(i) == key)
+                        || (answer.keys.at(i) == key && answer.texts.at(i) != p->texts.at(i)))
+                        return true;
+                }
+                return false;
+            });
+        };
+        keepFitting(-1);
+        while (misses < 10 && toFind > 0) {
+            QHash<int, int> holding;
+            for (const Puzzle *p : std::as_const(fitting)) {
+                for (const int key : QSet<int>(p->keys.begin(), p->keys.end()))
+                    holding[key] += guessed.contains(key) ? 0 : 1;
+            }
+            int best = -1;
+            for (const int key : order)
+                best = !guessed.contains(key) && (best < 0 || holding.value(key) > holding.value(best)) ? key : best;
+            guessed.insert(best);
+            has(answer, best) ? --toFind : ++misses;
+            keepFitting(best);
+        }
+        knowingWins += toFind == 0;
+    }
+    return {100.0 * frequencyWins / games, 100.0 * knowingWins / games};
 }
 
 } // namespace
@@ -91,7 +150,9 @@ private slots:
         QFETCH(int, total);
         QFETCH(QList<int>, classes);
 
-        const QByteArray bytes = readAll(QStringLiteral(VELMORA_DICTIONARY_DIR "/") + file);
+        const QString path = QStringLiteral(VELMORA_DICTIONARY_DIR "/") + file;
+        const QByteArray bytes = readAll(path);
+        const QStringView shownToo = velmora::characters::GuessMatching::forFile(path).shownFromStart();
         QVERIFY2(bytes.endsWith('\n') && !bytes.contains('\r') && !bytes.startsWith("\xef\xbb\xbf"),
                  "UTF-8 without a byte-order mark, LF line ends");
         const Dictionary d = Dictionary::fromBytes(bytes);
@@ -115,7 +176,7 @@ private slots:
             const QString entry = QString::fromUtf8(line);
             QVERIFY2(entry.normalized(QString::NormalizationForm_C) == entry, qPrintable(entry));
             QVERIFY2(lettersMarksBlanks(entry), qPrintable(entry));
-            QVERIFY2(velmora::characters::lettersToFind(line, 2) == 2, qPrintable(entry));
+            QVERIFY2(velmora::characters::lettersToFind(line, 2, shownToo) == 2, qPrintable(entry));
             const QString lower = velmora::characters::lowered(entry);
             QVERIFY2(!seen.contains(lower), qPrintable(entry));
             seen.insert(lower);
@@ -134,6 +195,60 @@ private slots:
                 }
             }
         }
+    }
+
+    // Legend: a list, a length in characters; the least share of games won there by a player
+    // guessing by the list's frequencies and by one who knows the list, in percent.
+    void winnable_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<double>("byFrequency");
+        QTest::addColumn<double>("knowing");
+
+        QTest::newRow("th, 4") << "th.txt" << 4 << 25.0 << 95.0;
+        QTest::newRow("th, 7") << "th.txt" << 7 << 25.0 << 95.0;
+    }
+
+    void winnable()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, length);
+        QFETCH(double, byFrequency);
+        QFETCH(double, knowing);
+
+        const QString path = QStringLiteral(VELMORA_DICTIONARY_DIR "/") + file;
+        const Dictionary d = Dictionary::fromBytes(readAll(path));
+        const velmora::characters::GuessMatching matching = velmora::characters::GuessMatching::forFile(path);
+        QHash<QString, int> ids;
+        QHash<int, int> cells; // of each key in the whole list
+        const auto id = [&ids](const QString &text) {
+            const auto known = ids.constFind(text);
+            return known != ids.cend() ? *known : *ids.insert(text, int(ids.size()));
+        };
+        QList<Puzzle> puzzles;
+        for (int c = 1; c <= Dictionary::LongClass; ++c) {
+            for (qint32 slot = 0; slot < d.count(c); ++slot) {
+                const auto letters = velmora::characters::CharacterList(d.entry(c, slot)).lowered(matching.caseLanguage());
+                const auto keys = matching.keys(letters);
+                Puzzle p;
+                for (qsizetype i = 0; i < letters.size(); ++i) {
+                    const bool shown = velmora::characters::standsRevealed(letters.at(i), matching.shownFromStart());
+                    p.keys.append(shown ? -1 : id(keys.at(i).toString()));
+                    p.texts.append(id(letters.at(i).toString()));
+                    ++cells[p.keys.last()];
+                }
+                if (c == length)
+                    puzzles.append(p);
+            }
+        }
+        QList<int> order = cells.keys();
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return cells[a] > cells[b] || (cells[a] == cells[b] && a < b); });
+        order.removeAll(-1);
+        const auto [frequency, known] = wins(puzzles, order, std::max<qsizetype>(1, puzzles.size() / (Stride == 1 ? 400 : 40)));
+        qInfo("%s, %d characters: %.1f%% won by frequency, %.1f%% knowing the list", qPrintable(file), length, frequency, known);
+        QVERIFY(frequency >= byFrequency);
+        QVERIFY(known >= knowing);
     }
 };
 

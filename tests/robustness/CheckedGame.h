@@ -152,8 +152,8 @@ private:
             fail(QStringLiteral("the guess box holds one character"));
         m_input = input;
         m_key = s.Matching.key(composed);
-        m_lowered = characters::lowered(composed);
-        m_recorded = !composed.isEmpty() && !characters::standsRevealed(composed) && !m_recordKeys.contains(m_key);
+        m_lowered = characters::lowered(composed, s.Matching.caseLanguage());
+        m_recorded = !composed.isEmpty() && !characters::standsRevealed(composed, s.Matching.shownFromStart()) && !m_recordKeys.contains(m_key);
         m_wrongBefore = s.WrongGuesses;
         m_revealedBefore = s.LettersRevealed;
         m_shownBefore = s.MaskCells;
@@ -219,7 +219,7 @@ private:
         // What nobody types is shown from the start; every shown cell counts as revealed.
         qint32 shown = 0;
         for (qsizetype i = 0; i < length; ++i) {
-            if (characters::standsRevealed(s.WordLetters.at(i)) && !s.MaskCells.at(i))
+            if (characters::standsRevealed(s.WordLetters.at(i), s.Matching.shownFromStart()) && !s.MaskCells.at(i))
                 return fail(QStringLiteral("the blank at %1 is hidden").arg(i));
             shown += s.MaskCells.at(i) ? 1 : 0;
         }
@@ -257,7 +257,7 @@ private:
         qint32 blanks = 0;
         bool whiteSpace = false;
         for (qsizetype i = 0; i < length; ++i) {
-            blanks += characters::standsRevealed(s.WordLetters.at(i)) ? 1 : 0;
+            blanks += characters::standsRevealed(s.WordLetters.at(i), s.Matching.shownFromStart()) ? 1 : 0;
             whiteSpace = whiteSpace || characters::isWhiteSpace(s.WordLetters.at(i));
         }
         const bool random = level > LongLevel;
