@@ -1,0 +1,9 @@
+"""Turkish: hunspell-tr. Suffixes stack (taksitlendirebilecek): forms must be frequent and
+add at most five letters."""
+from languages import Language
+
+LANGUAGE = Language(
+    name="Turkish", hunspell="tr_TR", source="hunspell-tr", licence="MPL-2.0", licence_part="tr_TR",
+    frequency=("wordfreq", "tr"), freedict="tur",
+    form_use=20.0, longest_growth=5,
+)
