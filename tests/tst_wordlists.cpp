@@ -61,26 +61,26 @@ private slots:
         QTest::addColumn<QList<int>>("classes");
 
         QTest::newRow("en") << "Dictionary.txt" << "en" << 170000 << QList<int>{38, 5335, 23730, 9334};
-        QTest::newRow("ar") << "ar.txt" << "ar" << 80000 << QList<int>{155, 16230, 7686, 0};
-        QTest::newRow("cs") << "cs.txt" << "cs" << 120000 << QList<int>{90, 4917, 17041, 2906};
-        QTest::newRow("da") << "da.txt" << "da" << 120000 << QList<int>{136, 5534, 14492, 6697};
-        QTest::newRow("de") << "de.txt" << "de" << 120000 << QList<int>{30, 2746, 10333, 10060};
-        QTest::newRow("el") << "el.txt" << "el" << 120000 << QList<int>{32, 2221, 10615, 7552};
-        QTest::newRow("eo") << "eo.txt" << "eo" << 120000 << QList<int>{43, 5123, 18180, 891};
-        QTest::newRow("es") << "es.txt" << "es" << 120000 << QList<int>{77, 5059, 19493, 920};
-        QTest::newRow("fr") << "fr.txt" << "fr" << 120000 << QList<int>{81, 4708, 19359, 1349};
-        QTest::newRow("hu") << "hu.txt" << "hu" << 120000 << QList<int>{84, 2854, 12069, 6940};
-        QTest::newRow("it") << "it.txt" << "it" << 120000 << QList<int>{55, 3185, 12738, 791};
-        QTest::newRow("nb") << "nb.txt" << "nb" << 120000 << QList<int>{44, 2440, 8056, 24406};
-        QTest::newRow("nl") << "nl.txt" << "nl" << 120000 << QList<int>{91, 4148, 14241, 7189};
-        QTest::newRow("pl") << "pl.txt" << "pl" << 120000 << QList<int>{74, 5815, 16008, 3892};
-        QTest::newRow("pt-BR") << "pt-BR.txt" << "pt-BR" << 120000 << QList<int>{56, 2837, 14819, 1608};
-        QTest::newRow("pt") << "pt.txt" << "pt" << 120000 << QList<int>{89, 5657, 19829, 1055};
-        QTest::newRow("ru") << "ru.txt" << "ru" << 120000 << QList<int>{86, 4073, 12489, 6985};
-        QTest::newRow("sv") << "sv.txt" << "sv" << 120000 << QList<int>{93, 5804, 16391, 4172};
-        QTest::newRow("th") << "th.txt" << "th" << 51389 << QList<int>{2132, 9125, 4214, 468};
-        QTest::newRow("tr") << "tr.txt" << "tr" << 120000 << QList<int>{101, 6878, 15380, 5287};
-        QTest::newRow("uk") << "uk.txt" << "uk" << 120000 << QList<int>{48, 2540, 10561, 11938};
+        QTest::newRow("ar") << "ar.txt" << "ar" << 15644 << QList<int>{299, 4613, 126, 0};
+        QTest::newRow("cs") << "cs.txt" << "cs" << 21115 << QList<int>{97, 3077, 3243, 17};
+        QTest::newRow("da") << "da.txt" << "da" << 15888 << QList<int>{141, 2129, 1997, 137};
+        QTest::newRow("de") << "de.txt" << "de" << 25012 << QList<int>{30, 1750, 3517, 168};
+        QTest::newRow("el") << "el.txt" << "el" << 35660 << QList<int>{57, 2360, 5543, 105};
+        QTest::newRow("eo") << "eo.txt" << "eo" << 12000 << QList<int>{45, 1413, 2029, 0};
+        QTest::newRow("es") << "es.txt" << "es" << 15447 << QList<int>{95, 1834, 2382, 63};
+        QTest::newRow("fr") << "fr.txt" << "fr" << 16678 << QList<int>{87, 1797, 2534, 59};
+        QTest::newRow("hu") << "hu.txt" << "hu" << 22093 << QList<int>{112, 2549, 3173, 40};
+        QTest::newRow("it") << "it.txt" << "it" << 16892 << QList<int>{75, 1528, 2663, 61};
+        QTest::newRow("nb") << "nb.txt" << "nb" << 18406 << QList<int>{106, 2614, 2269, 121};
+        QTest::newRow("nl") << "nl.txt" << "nl" << 22751 << QList<int>{104, 1998, 3194, 165};
+        QTest::newRow("pl") << "pl.txt" << "pl" << 29464 << QList<int>{142, 3220, 4423, 49};
+        QTest::newRow("pt-BR") << "pt-BR.txt" << "pt-BR" << 15528 << QList<int>{85, 1966, 2652, 14};
+        QTest::newRow("pt") << "pt.txt" << "pt" << 16157 << QList<int>{69, 1907, 2734, 13};
+        QTest::newRow("ru") << "ru.txt" << "ru" << 25786 << QList<int>{97, 2451, 3603, 229};
+        QTest::newRow("sv") << "sv.txt" << "sv" << 15158 << QList<int>{106, 2182, 1866, 161};
+        QTest::newRow("th") << "th.txt" << "th" << 1229 << QList<int>{191, 151, 40, 0};
+        QTest::newRow("tr") << "tr.txt" << "tr" << 17840 << QList<int>{101, 3295, 2482, 12};
+        QTest::newRow("uk") << "uk.txt" << "uk" << 25672 << QList<int>{99, 2570, 3820, 109};
     }
 
     void list()

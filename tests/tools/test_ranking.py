@@ -19,13 +19,15 @@ def test_forms_map_to_their_lemmas_through_stemmer_and_analyser():
     }
 
 
-def test_a_lemma_scores_its_forms_and_a_shared_form_is_split():
-    frequency = {"est": 0.01, "être": 0.002, "maisons": 0.001, "maison": 0.003}
-    form_lemmas = {"est": {"est": ["est", "être"]}, "être": {"être": ["être"]},
-                   "maisons": {"maisons": ["maison"]}, "maison": {"maison": ["maison"]}}
+def test_a_lemma_scores_its_forms_and_a_shared_form_is_split_by_use():
+    frequency = {"est": 0.01, "être": 0.002, "suis": 0.006, "porte": 0.004, "portes": 0.001,
+                 "porter": 0.003, "xy": 0.002}
+    form_lemmas = {"est": {"est": ["est", "être"]}, "être": {"être": ["être"]}, "suis": {"suis": ["être"]},
+                   "porte": {"porte": ["porte", "porter"]}, "portes": {"portes": ["porte"]},
+                   "porter": {"porter": ["porter"]}, "xy": {"xy": ["x", "y"]}}
     score = ranking.score_lemmas(frequency, form_lemmas)
-    assert score == pytest.approx({"est": 0.005, "être": 0.007, "maison": 0.004})
-    assert ranking.rank_lemmas(score, 0.0045) == ["être", "est"]
+    assert score == pytest.approx({"être": 0.018, "porte": 0.002, "porter": 0.006, "x": 0.001, "y": 0.001})
+    assert ranking.rank_lemmas(score, 0.0015) == ["être", "porter", "porte"]
 
 
 def test_extra_lemmas_need_sources_and_a_length():

@@ -25,6 +25,8 @@ The knobs, with their defaults (see Language below):
                      regional forms the analyser leaves out, as Spanish voseo)
   segment            the frequency list's tokens run words together (Thai): a token
                      hunspell does not accept is cut into the dictionary's words
+  listed_forms       the dictionary lists finished forms as stems without affix flags
+                     (Turkish): such a stem that a flagged stem begins is a form of it
   odd_lemmas         regular expressions: a lemma matching one is never an entry
   respell            a function giving the spelling an entry is written in (Russian ё)
   capitalised        a function (stems, affixes) -> the capitalised stems that are words
@@ -74,6 +76,7 @@ class Language:
     odd_lemmas: tuple = ()
     forms_need_analysis: bool = False
     segment: bool = False
+    listed_forms: bool = False
     respell: Optional[Callable[[str], str]] = None
     capitalised: Optional[Callable] = None
     syllabic: str = ""

@@ -7,4 +7,5 @@ LANGUAGE = Language(
     analyser=("apertium-swe-dan/dan-swe.automorf.bin", "apertium-swe-dan"),
     freedict="dan", words="danish", words_package="wdanish",
     odd_tags=("<gen>", "<sup>"), odd_forms=(r"(?:en|et|ne|erne|ene|ernes)s$",),
+    extra_sources=2,
 )

@@ -39,4 +39,5 @@ LANGUAGE = Language(
     name="German", hunspell="de_DE", source="hunspell-de-de", licence="GPL-2+",
     frequency=("wordfreq", "de"), freedict="deu", words="ngerman", words_package="wngerman",
     capitalised=nouns,
+    extra_sources=2,
 )

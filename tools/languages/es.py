@@ -8,4 +8,5 @@ LANGUAGE = Language(
     analyser=("apertium-spa-cat/spa-cat.automorf.bin", "apertium-spa-cat"),
     freedict="spa", words="spanish", words_package="wspanish",
     forms_need_analysis=True, odd_tags=("+",),
+    extra_sources=2,
 )

@@ -8,4 +8,5 @@ LANGUAGE = Language(
     analyser=("apertium-fra-cat/fra-cat.automorf.bin", "apertium-fra-cat"),
     freedict="fra", words="french", words_package="wfrench",
     odd_tags=("<ifi>", "<pis>", "+"),
+    extra_sources=2,
 )

@@ -9,4 +9,5 @@ LANGUAGE = Language(
     analyser=("apertium-spa-ita/ita-spa.automorf.bin", "apertium-spa-ita"),
     freedict="ita", words="italian", words_package="witalian",
     odd_tags=("+",), odd_forms=(rf"(?:ando|endo|ato|uto|ito|ar|er|ir){CLITICS}+$",),
+    extra_sources=2,
 )

@@ -7,4 +7,5 @@ LANGUAGE = Language(
     analyser=("apertium-nno-nob/nob-nno.automorf.bin", "apertium-nno-nob"),
     mythes="th_nb_NO_v2", mythes_package="mythes-no", words="bokmaal", words_package="wnorwegian",
     odd_tags=("<gen>",), odd_forms=(r"(?:en|et|ne|ene|ers|as)s$",),
+    extra_sources=2,
 )

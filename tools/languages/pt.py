@@ -14,4 +14,5 @@ LANGUAGE = Language(
     analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
     freedict="por", words="portuguese", words_package="wportuguese",
     odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
+    extra_sources=1, extra_lemmas=4000,
 )

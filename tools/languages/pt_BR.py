@@ -9,4 +9,5 @@ LANGUAGE = Language(
     analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
     freedict="por", words="brazilian", words_package="wbrazilian",
     odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
+    extra_sources=2,
 )

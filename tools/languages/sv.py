@@ -7,4 +7,5 @@ LANGUAGE = Language(
     analyser=("apertium-swe-dan/swe-dan.automorf.bin", "apertium-swe-dan"),
     freedict="swe", words="swedish", words_package="wswedish",
     odd_tags=("<gen>", "<sup>"), odd_forms=(r"(?:ens|ets|nas|ernas|arnas|ornas|ings)$",),
+    extra_sources=2,
 )

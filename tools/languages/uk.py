@@ -6,4 +6,5 @@ LANGUAGE = Language(
     licence_part="uk_UA", frequency=("wordfreq", "uk"),
     analyser=("apertium-rus-ukr/ukr-rus.automorf.bin", "apertium-rus-ukr"),
     mythes="th_uk_UA_v2", mythes_package="mythes-uk", words="ukrainian", words_package="wukrainian",
+    extra_sources=2,
 )

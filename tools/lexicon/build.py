@@ -49,13 +49,29 @@ def dictionary_lemmas(language, affixes, stems):
         flags = affixes.parse_flags(flag_text)
         if flags & affixes.excluded - affixes.need_affix:
             continue
-        stem = sources.nfc(stem)
+        stem = language.spelled(sources.nfc(stem))
         if any(c.isupper() for c in stem) and stem not in capitalised:
             continue
         if language.odd_lemma(stem):
             continue
         lemmas.setdefault(stem, []).append(flag_text)
     return lemmas
+
+
+def listed_form_roots(lemmas, shortest=3):
+    """{stem: root} for the stems without affix flags that a stem with flags of at least
+    `shortest` letters begins: a dictionary that lists finished forms (Turkish
+    "kullanabileceğini") gives them so; they are forms of that root, not lemmas."""
+    flagged = {l for l, texts in lemmas.items() if any(texts)}
+    roots = {}
+    for lemma, texts in lemmas.items():
+        if any(texts):
+            continue
+        for cut in range(len(lemma) - 1, shortest - 1, -1):
+            if lemma[:cut] in flagged:
+                roots[lemma] = lemma[:cut]
+                break
+    return roots
 
 
 class Lexicon:
@@ -68,6 +84,9 @@ class Lexicon:
         stems = hunspell.read_stems(hunspell.HUNSPELL / f"{language.hunspell}.dic", affixes)
         self.affixes = affixes
         self.lemmas = dictionary_lemmas(language, affixes, stems)
+        self.root_of = listed_form_roots(self.lemmas) if language.listed_forms else {}
+        for form in self.root_of:
+            del self.lemmas[form]
         self.frequency = {f: u for f, u in frequencies(language).items() if ranking.letters_only(f)}
         spellings = {f: [f] + ([f[:1].upper() + f[1:]] if language.capitalised else []) for f in self.frequency}
         queried = [s for ss in spellings.values() for s in ss]
@@ -76,15 +95,19 @@ class Lexicon:
         self.variants = {f: ss for f, ss in self.variants.items() if ss}
         self.stems = hunspell.stems([s for ss in self.variants.values() for s in ss], language.hunspell)
         self.analyses = sources.apertium(list(self.variants), language.analyser[0]) if language.analyser else {}
+        # The lemmas are written as the list writes its entries (Russian е for ё, Dutch ij).
+        self.stems = {w: [self.root_of.get(s, s) for s in (language.spelled(s) for s in ss)]
+                      for w, ss in self.stems.items()}
+        self.analyses = {w: [(language.spelled(l), t) for l, t in a] for w, a in self.analyses.items()}
         self.form_lemmas = ranking.lemmas_of_forms(self.variants, self.stems, self.analyses, self.lemmas)
+        self.score = ranking.score_lemmas(self.frequency, self.form_lemmas)
         if language.segment:
-            # A frequency list's token of several words written together gives each its part.
-            for form in self.frequency:
+            # A frequency list's token of several words written together counts for each.
+            for form, use in self.frequency.items():
                 if form not in self.form_lemmas:
                     parts = ranking.segment(form, self.lemmas)
-                    if parts and len(parts) > 1:
-                        self.form_lemmas[form] = {p: [p] for p in parts}
-        self.score = ranking.score_lemmas(self.frequency, self.form_lemmas)
+                    for part in parts if parts and len(parts) > 1 else ():
+                        self.score[part] = self.score.get(part, 0.0) + use
 
     def holders(self):
         """How many known-word sources hold each lemma."""

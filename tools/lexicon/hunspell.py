@@ -138,8 +138,10 @@ def read_stems(path, affixes):
 
 
 def _run(args, words):
+    # hunspell complains on stderr of each word its dictionary's 8-bit encoding cannot hold;
+    # such a word is no word of the dictionary.
     result = subprocess.run(args, input="\n".join(words).encode("utf-8") + b"\n",
-                            stdout=subprocess.PIPE, check=True)
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True)
     return result.stdout.decode("utf-8", errors="replace")
 
 

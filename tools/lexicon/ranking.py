@@ -86,15 +86,26 @@ def segment(text, words, longest=20):
 
 
 def score_lemmas(frequency, form_lemmas):
-    """A lemma's use: the frequencies of its forms added up, a form shared by several lemmas
-    giving each an equal part."""
-    score = {}
+    """A lemma's use: the frequencies of its forms added up. A form of several lemmas is
+    shared in proportion to what each has from its forms of one lemma alone ("est" goes
+    mostly to "être", which "suis" and "sont" show in use, little to "est", the east), and
+    equally where none has any."""
+    alone = {}
     for form, spellings in form_lemmas.items():
-        pairs = [(s, l) for s, ls in spellings.items() for l in ls]
-        share = frequency[form] / len(pairs)
-        for _, lemma in pairs:
+        pairs = [l for ls in spellings.values() for l in ls]
+        if len(pairs) == 1:
+            alone[pairs[0]] = alone.get(pairs[0], 0.0) + frequency[form]
+    score = dict(alone)
+    for form, spellings in form_lemmas.items():
+        pairs = [l for ls in spellings.values() for l in ls]
+        if len(pairs) == 1:
+            continue
+        weights = [alone.get(l, 0.0) for l in pairs]
+        total = sum(weights)
+        for lemma, weight in zip(pairs, weights):
+            share = frequency[form] * (weight / total if total else 1 / len(pairs))
             score[lemma] = score.get(lemma, 0.0) + share
-    return score
+    return {l: s for l, s in score.items() if s > 0}
 
 
 def rank_lemmas(score, least):
