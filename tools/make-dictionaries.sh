@@ -4,6 +4,9 @@
 #
 #   tools/make-dictionaries.sh            every list
 #   tools/make-dictionaries.sh en de fr   only these (en is Dictionary.txt)
+#   tools/make-dictionaries.sh --coverage [de fr ...]
+#                                         print the coverage of the language lists instead
+#                                         (docs/word-lists.md)
 #
 # Installs what the generators read, with sudo when not run as root: Debian's word lists and
 # hunspell dictionaries, and npm to fetch the offensive-word lists, the English word
@@ -63,6 +66,12 @@ done
 export VELMORA_NPM="$work"
 
 /usr/bin/python3 -c 'import sys; sys.path.insert(0, "tools"); import offensive, os; offensive.extract(os.environ["VELMORA_NPM"] + "/naughty-words", os.environ["VELMORA_NPM"] + "/cuss")'
+
+if [[ "${1:-}" == --coverage ]]; then
+    shift
+    /usr/bin/python3 tools/make_languages.py --coverage "$@"
+    exit
+fi
 
 wanted=("$@")
 if ((${#wanted[@]} == 0)) || [[ " ${wanted[*]} " == *" en "* ]]; then

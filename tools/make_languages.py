@@ -34,8 +34,9 @@ from lexicon import build, review  # noqa: E402
 ROOT = Path(__file__).resolve().parent.parent
 LICENSES = ROOT / "LICENSES"
 
-# Read by every language: hunspell itself, the analysers' runner, and the Python libraries.
-COMMON_PACKAGES = ("hunspell", "lttoolbox", "python3-msgpack", "python3-regex")
+# Read by every language: hunspell itself, the analysers' runner, the Python libraries, and
+# the English word list that tells English loans.
+COMMON_PACKAGES = ("hunspell", "lttoolbox", "python3-msgpack", "python3-regex", "wamerican")
 
 
 def version(package):

@@ -43,3 +43,10 @@ def test_refused_names_each_headword_with_its_reason():
     found = glosses.refused({"merde": ["merde <n>\nshit\n"], "maison": ["maison <n>\nhouse\n"]}, Terms())
     assert list(found) == ["merde"]
     assert found["merde"].startswith("offensive glosses: shit")
+
+
+def test_a_headword_glossed_by_english_names_only_is_a_name():
+    english = {"Italy", "Mozambique", "book", "Book", "casebook"}
+    assert glosses.is_name(["إيطاليا /x/\nItaly\n"], english)
+    assert not glosses.is_name(["كتاب /x/\nCasebook\n"], english)
+    assert not glosses.is_name(["بيت /x/\n1. Italy\n2. Bett\n"], english)

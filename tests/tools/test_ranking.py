@@ -63,10 +63,10 @@ def test_acceptable(word, capitalised, syllabic, ok):
     assert ranking.acceptable(word, capitalised, syllabic) == ok
 
 
-def test_one_spelling_keeps_the_better_ranked_in_lower_case():
+def test_one_spelling_keeps_the_better_ranked():
     ye = lambda w: w.replace("ё", "е")
     assert ranking.one_spelling([("актёр", 1), ("актер", 2), ("всё", 3), ("все", 4)], ye) == [("актер", 1), ("все", 3)]
-    assert ranking.one_spelling([("Essen", 1), ("essen", 2)], lambda w: w) == [("essen", 1)]
+    assert ranking.one_spelling([("Freund", 1), ("freund", 2)], lambda w: w) == [("Freund", 1)]
 
 
 def test_segment_cuts_at_the_longest_word():
@@ -95,3 +95,9 @@ def test_sample_draws_ten_of_each_class_the_same_for_a_seed():
     assert [label for label, _ in first] == ["3-5"] * 10 + ["6-8"] * 10 + ["9-12"] * 10 + ["13+"] * 10
     assert {len(e) for label, e in first if label == "13+"} == {14}
     assert review.classes(["กำลัง", "ab", "abcdef"]) == [["กำลัง"], ["abcdef"], [], []]
+
+
+def test_listed_forms_are_forms_of_the_flagged_root_they_begin_with():
+    from lexicon import build
+    lemmas = {"kullan": ["12"], "kullanabileceğini": [""], "vay": [""], "ev": ["3"], "evde": [""]}
+    assert build.listed_form_roots(lemmas) == {"kullanabileceğini": "kullan"}

@@ -27,6 +27,15 @@ The knobs, with their defaults (see Language below):
                      hunspell does not accept is cut into the dictionary's words
   listed_forms       the dictionary lists finished forms as stems without affix flags
                      (Turkish): such a stem that a flagged stem begins is a form of it
+  english_loans      a frequent lemma of four letters or more that is an English word
+                     (Debian's wamerican) and that no known-word source of the language
+                     holds is foreign: not an entry
+  names_by_gloss     a lemma whose English glosses are all names in English (Debian's
+                     wamerican has them only capitalised) is a name (for a script without
+                     capitals: Arabic)
+  names_by_twins     a lowercase lemma whose capitalised twin is also a stem ("celia",
+                     "Celia") and that no known-word source holds is a name (where those
+                     sources are large)
   odd_lemmas         regular expressions: a lemma matching one is never an entry
   respell            a function giving the spelling an entry is written in (Russian ё)
   capitalised        a function (stems, affixes) -> the capitalised stems that are words
@@ -77,6 +86,9 @@ class Language:
     forms_need_analysis: bool = False
     segment: bool = False
     listed_forms: bool = False
+    english_loans: bool = True
+    names_by_gloss: bool = False
+    names_by_twins: bool = False
     respell: Optional[Callable[[str], str]] = None
     capitalised: Optional[Callable] = None
     syllabic: str = ""

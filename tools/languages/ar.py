@@ -10,5 +10,5 @@ LANGUAGE = Language(
     # and the article or a proclitic before it (ال, وال, بال, لل, فال, كال).
     odd_forms=(r"(?:ه|ها|هم|هن|هما|ك|كم|كن|كما|تما|تموه|نا|ني|ان|ين)$", r"^(?:و|ف|ب|ل|ك)?ال", r"^لل",
                r"^(?:و|ف)"),
-    extra_lemmas=8000, extra_longest=9, limit=40000,
+    names_by_gloss=True, extra_lemmas=8000, extra_longest=9, limit=40000,
 )

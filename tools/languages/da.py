@@ -8,4 +8,5 @@ LANGUAGE = Language(
     freedict="dan", words="danish", words_package="wdanish",
     odd_tags=("<gen>", "<sup>"), odd_forms=(r"(?:en|et|ne|erne|ene|ernes)s$",),
     extra_sources=2,
+    names_by_twins=True,
 )

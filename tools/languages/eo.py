@@ -7,4 +7,5 @@ LANGUAGE = Language(
     frequency=("npm", "esperanto"), freedict="epo", words="esperanto", words_package="wesperanto",
     form_use=50.0, odd_forms=(r"(?:o|a|oj|aj|e)n$",),
     extra_sources=1, extra_lemmas=8000,
+    names_by_twins=True,
 )

@@ -9,4 +9,5 @@ LANGUAGE = Language(
     freedict="spa", words="spanish", words_package="wspanish",
     forms_need_analysis=True, odd_tags=("+",),
     extra_sources=2,
+    names_by_twins=True,
 )

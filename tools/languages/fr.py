@@ -9,4 +9,5 @@ LANGUAGE = Language(
     freedict="fra", words="french", words_package="wfrench",
     odd_tags=("<ifi>", "<pis>", "+"),
     extra_sources=2,
+    names_by_twins=True,
 )

@@ -10,4 +10,5 @@ LANGUAGE = Language(
     freedict="ita", words="italian", words_package="witalian",
     odd_tags=("+",), odd_forms=(rf"(?:ando|endo|ato|uto|ito|ar|er|ir){CLITICS}+$",),
     extra_sources=2,
+    names_by_twins=True,
 )

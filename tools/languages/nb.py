@@ -8,4 +8,5 @@ LANGUAGE = Language(
     mythes="th_nb_NO_v2", mythes_package="mythes-no", words="bokmaal", words_package="wnorwegian",
     odd_tags=("<gen>",), odd_forms=(r"(?:en|et|ne|ene|ers|as)s$",),
     extra_sources=2,
+    names_by_twins=True,
 )

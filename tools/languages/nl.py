@@ -11,4 +11,5 @@ LANGUAGE = Language(
     name="Dutch", hunspell="nl", source="hunspell-nl", licence="BSD-2-clause or CC-BY-3.0",
     frequency=("wordfreq", "nl"), freedict="nld", words="dutch", words_package="wdutch",
     extra_sources=2, respell=plain_ij,
+    names_by_twins=True,
 )

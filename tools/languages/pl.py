@@ -6,4 +6,5 @@ LANGUAGE = Language(
     licence_part="pl_PL", frequency=("wordfreq", "pl"), freedict="pol", words="polish", words_package="wpolish",
     gloss_labels=("wulgar", "pogardliw", "obraźliw", "obelżyw"),
     extra_sources=2,
+    names_by_twins=True,
 )

@@ -15,4 +15,5 @@ LANGUAGE = Language(
     freedict="por", words="portuguese", words_package="wportuguese",
     odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
     extra_sources=1, extra_lemmas=4000,
+    names_by_twins=True,
 )

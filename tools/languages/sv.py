@@ -8,4 +8,5 @@ LANGUAGE = Language(
     freedict="swe", words="swedish", words_package="wswedish",
     odd_tags=("<gen>", "<sup>"), odd_forms=(r"(?:ens|ets|nas|ernas|arnas|ornas|ings)$",),
     extra_sources=2,
+    names_by_twins=True,
 )

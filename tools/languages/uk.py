@@ -7,4 +7,5 @@ LANGUAGE = Language(
     analyser=("apertium-rus-ukr/ukr-rus.automorf.bin", "apertium-rus-ukr"),
     mythes="th_uk_UA_v2", mythes_package="mythes-uk", words="ukrainian", words_package="wukrainian",
     extra_sources=2,
+    names_by_twins=True,
 )

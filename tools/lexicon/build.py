@@ -84,6 +84,7 @@ class Lexicon:
         stems = hunspell.read_stems(hunspell.HUNSPELL / f"{language.hunspell}.dic", affixes)
         self.affixes = affixes
         self.lemmas = dictionary_lemmas(language, affixes, stems)
+        self.capitalised_stems = {language.spelled(sources.nfc(s)) for s, _ in stems if s[:1].isupper()}
         self.root_of = listed_form_roots(self.lemmas) if language.listed_forms else {}
         for form in self.root_of:
             del self.lemmas[form]
@@ -95,10 +96,28 @@ class Lexicon:
         self.variants = {f: ss for f, ss in self.variants.items() if ss}
         self.stems = hunspell.stems([s for ss in self.variants.values() for s in ss], language.hunspell)
         self.analyses = sources.apertium(list(self.variants), language.analyser[0]) if language.analyser else {}
+        if self.analyses:
+            # The analyser's lemmas that hunspell accepts are lemmas too: some dictionaries'
+            # stems are not dictionary forms (Italian "mese" is a form of a stem "mesa").
+            said = {language.spelled(l) for a in self.analyses.values() for l, _ in a}
+            said = {l for l in said if ranking.acceptable(l, bool(language.capitalised), language.syllabic)}
+            for lemma in hunspell.accepts(sorted(said - set(self.lemmas)), language.hunspell):
+                if not language.odd_lemma(lemma):
+                    self.lemmas[lemma] = [""]
         # The lemmas are written as the list writes its entries (Russian е for ё, Dutch ij).
         self.stems = {w: [self.root_of.get(s, s) for s in (language.spelled(s) for s in ss)]
                       for w, ss in self.stems.items()}
         self.analyses = {w: [(language.spelled(l), t) for l, t in a] for w, a in self.analyses.items()}
+        if language.capitalised:
+            # A capitalised spelling that hunspell derives from a lowercase stem (German
+            # "Regierung" of "regieren") is a noun of its own where its lowercase is no word.
+            for form, spellings in self.variants.items():
+                for spelling in spellings:
+                    found = self.stems.get(spelling, ())
+                    if (spelling[:1].isupper() and form not in spellings and spelling not in self.lemmas
+                            and any(s[:1].islower() and s in self.lemmas for s in found)
+                            and not any(s[:1].isupper() and s in self.lemmas for s in found)):
+                        self.lemmas[spelling] = [""]
         self.form_lemmas = ranking.lemmas_of_forms(self.variants, self.stems, self.analyses, self.lemmas)
         self.score = ranking.score_lemmas(self.frequency, self.form_lemmas)
         if language.segment:
@@ -149,8 +168,24 @@ def headwords(order, lex, language):
 def build(code, language, lexicon=None):
     """Writes Dictionary/<code>.txt and tools/wordlists/flagged-<code>.txt; returns a Result."""
     lex = lexicon or Lexicon(code, language)
+    holders = lex.holders()
     ranked = ranking.rank_lemmas(lex.score, language.min_use / 1e6)
-    extras = ranking.extra_lemmas(lex.lemmas, ranked, lex.holders(), language.extra_sources,
+    if language.names_by_twins:
+        # A lemma whose capitalised twin is a stem of the dictionary too ("celia", "Celia") and
+        # that no known-word source holds is taken for the name.
+        ranked = [l for l in ranked if holders.get(l) or l[:1].upper() + l[1:] not in lex.capitalised_stems]
+    if language.english_loans:
+        # English words in the frequency list (film titles, songs, loans) that no source of the
+        # language itself holds are foreign words to its readers.
+        english = sources.word_list("american-english")
+        ranked = [l for l in ranked if holders.get(l) or len(l) < 4 or l.lower() not in english]
+    names = set()
+    if language.names_by_gloss:
+        cased = sources.word_list("american-english", lower=False)
+        names = {w for w, entries in lex.freedict().items() if glosses.is_name(entries, cased)}
+        ranked = [l for l in ranked if l.lower() not in names]
+        holders = {l: n for l, n in holders.items() if l.lower() not in names}
+    extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
                                   language.extra_longest, language.extra_lemmas)
     order = ranked + extras
     lemma_rank = {l: i for i, l in enumerate(order)}
@@ -166,7 +201,7 @@ def build(code, language, lexicon=None):
     candidates += [(s, (lemma_rank[l], 1, -use, l)) for s, (l, use) in forms.items()]
     candidates.sort(key=lambda c: (c[1][:3], ranking.digest(c[0])))
     candidates = [(w, k) for w, k in candidates
-                  if ranking.acceptable(w, bool(language.capitalised), language.syllabic)]
+                  if ranking.acceptable(w, bool(language.capitalised), language.syllabic) and w.lower() not in names]
     accepted = hunspell.accepts([w for w, _ in candidates], language.hunspell)
     candidates = [(w, k) for w, k in candidates if w in accepted]
     candidates = ranking.one_spelling(candidates, language.spelled)

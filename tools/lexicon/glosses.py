@@ -80,3 +80,12 @@ def refused(dictionary, english, labels=()):
         if reason:
             out[word] = reason
     return out
+
+
+
+def is_name(entries, english):
+    """Every gloss of a headword is a name in English: a word that the English word list
+    `english` (with its capitals) holds only with a capital ("Mozambique", "Italy"). For a
+    script without capitals of its own, where nothing else tells a name."""
+    found = [g for e in entries for sense in senses(e) if not EXAMPLE.search(sense) for g in _glosses(sense)]
+    return bool(found) and all(g in english and g.lower() not in english for g in found)

@@ -48,18 +48,23 @@ def acceptable(word, capitalised=False, syllabic=""):
 
 def lemmas_of_forms(variants, stems, analyses, lemmas):
     """Which lemmas each form is a form of. `variants` maps a frequency list's form to the
-    spellings hunspell accepts ("haus" -> ["Haus"]); `stems` gives hunspell's stems of a
-    spelling, `analyses` the analyser's (lemma, tags) of a form; only lemmas of the
-    dictionary (`lemmas`) count. Returns {form: {spelling: [lemmas]}}."""
+    spellings hunspell accepts ("haus" -> ["Haus"]); `analyses` gives the analyser's
+    (lemma, tags) of a form, and where it knows none of the lemmas, `stems` hunspell's
+    stems of a spelling; only lemmas of the dictionary (`lemmas`) count. Returns
+    {form: {spelling: [lemmas]}}."""
     out = {}
     for form, spellings in variants.items():
         found = {}
         for spelling in spellings:
-            candidates = [s for s in stems.get(spelling, ()) if s in lemmas]
+            candidates = []
             for lemma, _ in analyses.get(form, ()):
                 for guess in (lemma, lemma[:1].upper() + lemma[1:]):
                     if guess in lemmas and guess not in candidates and (guess[:1].isupper()) == (spelling[:1].isupper()):
                         candidates.append(guess)
+            if not candidates:
+                # A capitalised spelling (a German noun) is a form of a capitalised lemma only.
+                candidates = [s for s in stems.get(spelling, ())
+                              if s in lemmas and s[:1].isupper() == spelling[:1].isupper()]
             if not candidates and spelling in lemmas:
                 candidates = [spelling]
             if candidates:
@@ -147,19 +152,16 @@ def choose_forms(frequency, form_lemmas, lemma_rank, least, growth, odd):
 
 def one_spelling(entries, respell):
     """Entries that are one word under the list's spelling rule are one: each entry is
-    written as `respell` gives it, and where two meet the better ranked stays (in lower
-    case where one of them is). `entries` is
-    [(word, key)] best first; returns the same, respelled, each once."""
-    at = {}
+    written as `respell` gives it, and where two meet (Russian актёр and актер, or two that
+    differ only in case, as the game plays entries in lower case) the better ranked stays.
+    `entries` is [(word, key)] best first; returns the same, respelled, each once."""
+    seen = set()
     out = []
     for word, key in entries:
         spelled = respell(word)
         folded = spelled.lower()
-        if folded in at:
-            # Entries that differ only in case are one: the game plays them in lower case.
-            if spelled == folded:
-                out[at[folded]] = (spelled, out[at[folded]][1])
+        if folded in seen:
             continue
-        at[folded] = len(out)
+        seen.add(folded)
         out.append((spelled, key))
     return out

@@ -98,10 +98,10 @@ def mythes_words(name):
     return words
 
 
-def word_list(name):
-    """The words of Debian's word list /usr/share/dict/<name>, lower case."""
+def word_list(name, lower=True):
+    """The words of Debian's word list /usr/share/dict/<name>, in lower case unless asked."""
     text = (WORDS / name).read_bytes().decode("utf-8", errors="replace")
-    return {nfc(w).lower() for w in text.split("\n") if w}
+    return {nfc(w).lower() if lower else nfc(w) for w in text.split("\n") if w}
 
 
 # --- Analysers -----------------------------------------------------------------------------
