@@ -36,6 +36,8 @@ The knobs, with their defaults (see Language below):
   names_by_twins     a lowercase lemma whose capitalised twin is also a stem ("celia",
                      "Celia") and that no known-word source holds is a name (where those
                      sources are large)
+  stemmer_lemmas     the stems hunspell's stemmer gives that it accepts as words are lemmas
+                     too (Hungarian, whose dictionary writes derived words' stems)
   odd_lemmas         regular expressions: a lemma matching one is never an entry
   respell            a function giving the spelling an entry is written in (Russian ё)
   capitalised        a function (stems, affixes) -> the capitalised stems that are words
@@ -89,6 +91,7 @@ class Language:
     english_loans: bool = True
     names_by_gloss: bool = False
     names_by_twins: bool = False
+    stemmer_lemmas: bool = False
     respell: Optional[Callable[[str], str]] = None
     capitalised: Optional[Callable] = None
     syllabic: str = ""

@@ -96,6 +96,15 @@ class Lexicon:
         self.variants = {f: ss for f, ss in self.variants.items() if ss}
         self.stems = hunspell.stems([s for ss in self.variants.values() for s in ss], language.hunspell)
         self.analyses = sources.apertium(list(self.variants), language.analyser[0]) if language.analyser else {}
+        if language.stemmer_lemmas:
+            # The stemmer's stems that hunspell accepts as words are lemmas too: a dictionary
+            # that writes each word's stem in its morphology (Hungarian "élő" of "él") gives
+            # derived words so.
+            said = {language.spelled(s) for ss in self.stems.values() for s in ss}
+            said = {s for s in said if ranking.acceptable(s, bool(language.capitalised), language.syllabic)}
+            for lemma in hunspell.accepts(sorted(said - set(self.lemmas)), language.hunspell):
+                if not language.odd_lemma(lemma):
+                    self.lemmas[lemma] = [""]
         if self.analyses:
             # The analyser's lemmas that hunspell accepts are lemmas too: some dictionaries'
             # stems are not dictionary forms (Italian "mese" is a form of a stem "mesa").
@@ -177,7 +186,7 @@ def build(code, language, lexicon=None):
     if language.english_loans:
         # English words in the frequency list (film titles, songs, loans) that no source of the
         # language itself holds are foreign words to its readers.
-        english = sources.word_list("american-english")
+        english = {w for w in sources.word_list("american-english", lower=False) if w.islower()}
         ranked = [l for l in ranked if holders.get(l) or len(l) < 4 or l.lower() not in english]
     names = set()
     if language.names_by_gloss:
