@@ -22,6 +22,7 @@ test=(
   xvfb xauth xdotool imagemagick
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox dbus at-spi2-core libglib2.0-bin
   desktop-file-utils appstream lintian
+  python3-pytest python3-regex python3-msgpack
 )
 
 case "${1:-}" in

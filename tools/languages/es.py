@@ -1,0 +1,13 @@
+"""Spanish (Spain): hunspell-es. Voseo forms (tenés, vení), which the analyser does not know,
+and forms with attached pronouns (dímelo) are odd."""
+from languages import Language
+
+LANGUAGE = Language(
+    name="Spanish", hunspell="es_ES", source="hunspell-es", licence="GPL-3+ or LGPL-3+ or MPL-1.1+",
+    licence_part="es", frequency=("wordfreq", "es"),
+    analyser=("apertium-spa-cat/spa-cat.automorf.bin", "apertium-spa-cat"),
+    freedict="spa", words="spanish", words_package="wspanish",
+    forms_need_analysis=True, odd_tags=("+",),
+    extra_sources=2,
+    names_by_twins=True,
+)

@@ -1,0 +1,13 @@
+"""French: hunspell-fr-classical. The passé simple and the imperfect subjunctive are odd
+forms (written, never said)."""
+from languages import Language
+
+LANGUAGE = Language(
+    name="French", hunspell="fr", source="hunspell-fr-classical", licence="MPL-2.0",
+    frequency=("wordfreq", "fr"),
+    analyser=("apertium-fra-cat/fra-cat.automorf.bin", "apertium-fra-cat"),
+    freedict="fra", words="french", words_package="wfrench",
+    odd_tags=("<ifi>", "<pis>", "+"),
+    extra_sources=2,
+    names_by_twins=True,
+)

@@ -1,0 +1,14 @@
+"""Italian: hunspell-it. Forms with attached pronouns (sgranocchiandogli, dammi) are odd."""
+from languages import Language
+
+CLITICS = r"(?:mi|ti|si|ci|vi|gli|glie|lo|la|li|le|ne)"
+
+LANGUAGE = Language(
+    name="Italian", hunspell="it_IT", source="hunspell-it", licence="GPL-3", licence_part="it_IT",
+    frequency=("wordfreq", "it"),
+    analyser=("apertium-spa-ita/ita-spa.automorf.bin", "apertium-spa-ita"),
+    freedict="ita", words="italian", words_package="witalian",
+    odd_tags=("+",), odd_forms=(rf"(?:ando|endo|ato|uto|ito|ar|er|ir){CLITICS}+$",),
+    extra_sources=2,
+    names_by_twins=True,
+)

@@ -1,0 +1,19 @@
+"""European Portuguese: hunspell-pt-pt. Forms of vós, forms with attached pronouns, forms
+written only before a hyphen and a pronoun (velá-lo), which the analyser does not know, and
+playful augmentatives are odd."""
+from languages import Language
+
+ODD_TAGS = ("<p2><pl>", "+")
+# Augmentatives of any noun (significaçonas) and verb forms written for a hyphen and a
+# pronoun (visaremo-nos); the analyser does not know the others (velá-lo).
+ODD_FORMS = (r"(?:zão|zões|zona|zonas|çona|çonas)$", r"remo$")
+
+LANGUAGE = Language(
+    name="Portuguese", hunspell="pt_PT", source="hunspell-pt-pt", licence="GPL-2 or LGPL-2.1 or MPL-1.1",
+    licence_part="pt_PT", frequency=("wordfreq", "pt"),
+    analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
+    freedict="por", words="portuguese", words_package="wportuguese",
+    odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
+    extra_sources=1, extra_lemmas=4000,
+    names_by_twins=True,
+)

@@ -1,0 +1,14 @@
+"""Brazilian Portuguese: hunspell-pt-br. As Portuguese (tools/languages/pt.py): vós forms,
+attached pronouns, augmentatives are odd."""
+from languages import Language
+from languages.pt import ODD_FORMS, ODD_TAGS
+
+LANGUAGE = Language(
+    name="Brazilian Portuguese", hunspell="pt_BR", source="hunspell-pt-br", licence="LGPL-3 or MPL",
+    licence_part="pt_BR", frequency=("wordfreq", "pt"),
+    analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
+    freedict="por", words="brazilian", words_package="wbrazilian",
+    odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
+    extra_sources=2,
+    names_by_twins=True,
+)

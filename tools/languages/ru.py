@@ -1,0 +1,16 @@
+"""Russian: hunspell-ru. Entries are written with е, as ordinary Russian print writes them:
+актёр and актер are one entry, актер; все and всё are one entry, все."""
+from languages import Language
+
+
+def with_ye(word):
+    return word.replace("ё", "е").replace("Ё", "Е")
+
+
+LANGUAGE = Language(
+    name="Russian", hunspell="ru_RU", source="hunspell-ru", licence="custom-bsd-4-clauses", licence_part="ru_RU",
+    frequency=("wordfreq", "ru"),
+    analyser=("apertium-rus-ukr/rus-ukr.automorf.bin", "apertium-rus-ukr"),
+    mythes="th_ru_RU_v2", mythes_package="mythes-ru",
+    respell=with_ye,
+)

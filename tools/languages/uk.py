@@ -1,0 +1,11 @@
+"""Ukrainian: hunspell-uk."""
+from languages import Language
+
+LANGUAGE = Language(
+    name="Ukrainian", hunspell="uk_UA", source="hunspell-uk", licence="GPL-2+ or LGPL-2.1+ or MPL-1.1",
+    licence_part="uk_UA", frequency=("wordfreq", "uk"),
+    analyser=("apertium-rus-ukr/ukr-rus.automorf.bin", "apertium-rus-ukr"),
+    mythes="th_uk_UA_v2", mythes_package="mythes-uk", words="ukrainian", words_package="wukrainian",
+    extra_sources=2,
+    names_by_twins=True,
+)
