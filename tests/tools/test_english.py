@@ -1,0 +1,108 @@
+"""The English list's own rules (tools/make_dictionary.py), on small hand-made inputs."""
+
+import gzip
+import sys
+from pathlib import Path
+
+import pytest
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools"))
+
+import make_dictionary as md  # noqa: E402
+from offensive import Filter  # noqa: E402
+
+
+class Lemmas:
+    """A stand-in for WordNet: each word's lemmas, and no sense glossed as offensive."""
+
+    def __init__(self, lemmas):
+        self.lemmas = lemmas
+
+    def base_forms(self, word, parts=None):
+        return set(self.lemmas.get(word, ()))
+
+    def offensive_only(self, entry, forms=()):
+        return False
+
+
+@pytest.mark.parametrize("form, irregular, expected", [
+    ("given", {"gave", "given"}, True),
+    ("gave", {"gave", "given"}, False),
+    ("drunk", {"drank", "drunk"}, True),
+    ("drank", {"drank", "drunk"}, False),
+    ("ran", {"ran"}, False),        # its participle is "run": no second form to tell them apart
+])
+def test_past_participle_among_irregular_forms(form, irregular, expected):
+    assert md.is_participle(form, irregular) is expected
+
+
+@pytest.mark.parametrize("phrase, plurals, uses, expected", [
+    ("living room", {"room": "rooms"}, {"room": 200, "rooms": 90}, "living rooms"),
+    ("global warming", {"warming": "warmings"}, {"warming": 30, "warmings": 0}, None),
+    ("subject matter", {"matter": "matters"}, {"matter": 300, "matters": 50}, None),
+    ("ice cream", {}, {"cream": 40}, None),
+])
+def test_noun_phrase_plural_only_where_the_plural_is_said(phrase, plurals, uses, expected):
+    assert md.noun_plural(phrase, plurals, lambda w: uses.get(w, 0)) == expected
+
+
+def test_verb_phrase_forms_inflect_the_verb():
+    forms = {"give": {"gives", "gave", "giving"}}
+    assert md.verb_phrase_forms("give up", forms) == ["gave up", "gives up", "giving up"]
+    assert md.verb_phrase_forms("take a look", {"take": {"takes"}}) == ["takes a look"]
+
+
+@pytest.mark.parametrize("phrase, expected", [
+    ("ice cream", True), ("cut in", True), ("good and", False), ("the true", False),
+    ("or so", False), ("speak of the devil", True),
+])
+def test_phrases_that_stand_alone(phrase, expected):
+    assert md.set_expression(phrase) is expected
+
+
+@pytest.mark.parametrize("entry, expected", [
+    ("ox", None), ("cat", 0), ("apple", 0), ("banana", 1), ("ice cream", 2),
+    ("post offices", 2), ("living room set", 3),
+])
+def test_length_classes(entry, expected):
+    assert md.length_class(entry) == expected
+
+
+@pytest.mark.parametrize("word, expected", [
+    ("apple", 24.0),     # SUBTLEX's 1224 in 51 million words beats wordfreq's 10 per million
+    ("hello", 2.0),      # capitalised in SUBTLEX, but in SCOWL's small list
+    ("weber", 0.0),      # capitalised in SUBTLEX and not in the small list: a name
+    ("yeah", 3.0),       # capitalised because it starts sentences
+    ("kettle", 15.0),    # wordfreq only
+])
+def test_word_use_per_million(word, expected):
+    subtlex = {"apple": (1224, True), "hello": (102, False), "weber": (38, False), "yeah": (153, False)}
+    wordfreq = {"apple": 10.0, "weber": 4.0, "kettle": 15.0}
+    assert md.word_use(word, subtlex, wordfreq, {"apple", "hello", "kettle"}) == pytest.approx(expected)
+
+
+def test_wordfreq_buckets_are_centibels_below_one(tmp_path):
+    msgpack = pytest.importorskip("msgpack")
+    path = tmp_path / "small.msgpack.gz"
+    path.write_bytes(gzip.compress(msgpack.packb([{"format": "cB"}, ["the"], [], ["cat", "dog"]])))
+    assert md.read_wordfreq(path) == pytest.approx({"the": 1e6, "cat": 954992.586, "dog": 954992.586})
+
+
+@pytest.mark.parametrize("entry, lemmas, refused", [
+    ("erections", {"erections": {"erection"}}, True),   # a refused lemma takes its forms along
+    ("erect", {"erect": {"erect"}}, False),
+    ("pee", {}, True),
+    ("peeling", {"peeling": {"peel"}}, False),
+])
+def test_reviewed_blocked_words_and_their_forms(entry, lemmas, refused):
+    assert md.offensive_word(entry, Lemmas(lemmas), Filter("en")) is refused
+
+
+@pytest.mark.parametrize("phrase, accepted", [
+    ("sperm whale", True),       # spared by allowed-en.txt
+    ("sperm bank", False),
+    ("get laid", False),
+    ("laid off", True),
+])
+def test_reviewed_phrases(phrase, accepted):
+    assert md.acceptable_phrase(phrase, Lemmas({}), Filter("en")) is accepted
