@@ -135,11 +135,12 @@ TECHNICAL_FILES = frozenset("""
 # one that ends in one of PHRASE_OPEN waits for more ("good and").
 PHRASE_LINKS = frozenset("a an the of and or to in on at by for with from as".split())
 PHRASE_OPEN = frozenset("a an the of and or so but".split())
-# A verb phrase is a verb and what follows it: a particle ("give up") or an object ("take a
-# look"). Other phrases that WordNet files as verbs ("machine gun") are not inflected.
+# A verb phrase whose verb takes its forms is a verb and a particle ("give up") or an object
+# ("take a look"). Other phrases that WordNet files as verbs keep their one form: a verb and
+# a preposition ("conform to": no "conforming to"), a noun used as a verb ("machine gun").
 PARTICLES = frozenset("""
-    up down out off in on over back away about around round through along forth aside apart
-    together by for with to into onto upon after across ahead behind under at from of
+    up down out off in on over back away around round through along forth aside apart
+    together by ahead behind across
 """.split())
 OBJECTS = frozenset("a an the it oneself one".split())
 PLURAL_SHARE = 0.2        # a noun's plural used this often per use of its singular is countable
@@ -464,11 +465,10 @@ def verb_inflections(verb, irregular=()):
 
 
 def is_participle(form, irregular):
-    """Among a verb's irregular forms, the past participle when there is a distinct past:
-    "given" beside "gave", "drunk" beside "drank"."""
-    others = set(irregular) - {form}
-    return bool(others) and (form.endswith(("n", "ne")) or any(
-        len(o) == len(form) and [a + b for a, b in zip(o, form) if a != b] == ["au"] for o in others))
+    """Among a verb's irregular forms, a past participle: "given", "drawn", "gone", "beaten",
+    or the "u" form beside an "a" past ("drunk" beside "drank")."""
+    return form.endswith(("en", "wn", "rn", "ne", "ain")) or any(
+        len(o) == len(form) and [a + b for a, b in zip(o, form) if a != b] == ["au"] for o in irregular)
 
 
 def phrase_forms(phrases, wn, words, use):

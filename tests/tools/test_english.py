@@ -30,7 +30,8 @@ class Lemmas:
     ("gave", {"gave", "given"}, False),
     ("drunk", {"drank", "drunk"}, True),
     ("drank", {"drank", "drunk"}, False),
-    ("ran", {"ran"}, False),        # its participle is "run": no second form to tell them apart
+    ("beaten", {"beaten"}, True),
+    ("ran", {"ran"}, False),
 ])
 def test_past_participle_among_irregular_forms(form, irregular, expected):
     assert md.is_participle(form, irregular) is expected
