@@ -46,8 +46,9 @@ PHRASE_EVIDENCE. A phrase that WordNet files only under technical lexicographer 
 (anatomy, chemistry, plants, animals, ...) needs TECHNICAL_EXTRA more.
 
 A taken phrase also gives its ordinary forms, made of words of SCOWL's small list only: a noun
-phrase its plural when its last word is a noun whose plural is used at least PLURAL_SHARE as
-often as its singular ("living rooms", but no "global warmings"); a verb and its particle or
+phrase that names a thing one counts (COUNTABLE_FILES) its plural when its last word is a noun
+whose plural is used at least PLURAL_SHARE as often as its singular ("living rooms", but no
+"global warmings"); a verb and its particle or
 object its verb's forms ("give up": "gives up", "gave up", "given up", "giving up"; "hang
 around": "hung around", not "hanged around"; in a longer idiom no past participle: "spoke of
 the devil", not "spoken of the devil").
@@ -57,7 +58,7 @@ Every entry passes the fair-entry rules:
     (or a form of it) or SHORT_WORDS lists it: that drops abbreviations ("amt", "dept");
   * a vowel or "y"; no roman numeral ("xiv"); at most MAX_LENGTH characters;
   * no plural of a "-ness" noun that nobody says ("irresistiblenesses"), no spelling of
-    casual speech ("gonna");
+    casual speech ("gonna") nor other word of NOT_WORDS;
   * nothing offensive: tools/offensive.py finds no term of the offensive-word lists or of the
     reviewed tools/wordlists/blocked-en.txt in it (as a whole word or a run of a phrase's
     words), nor in the lemma it is a form of, nor before a suffix of the same sense
@@ -143,6 +144,12 @@ PARTICLES = frozenset("""
     together by ahead behind across
 """.split())
 OBJECTS = frozenset("a an the it oneself one".split())
+# Noun phrases filed under these name things one counts ("pickup trucks", "fortune tellers");
+# under the others mostly what one does not count ("greenhouse effect", "eminent domain").
+COUNTABLE_FILES = frozenset("""
+    noun.artifact noun.person noun.animal noun.plant noun.object noun.location noun.group
+    noun.communication noun.shape
+""".split())
 PLURAL_SHARE = 0.2        # a noun's plural used this often per use of its singular is countable
 
 # Two-letter words everybody knows. Only those that are also in a SCOWL list end up in the
@@ -174,10 +181,14 @@ SENTENCE_STARTERS = frozenset("""
     yeah yep yup nope oops howdy mommy grandma grandpa reverend highness thanksgiving
 """.split())
 
-# Spellings of casual speech that SCOWL lists as words: a player would not write them so.
-SPOKEN_SPELLINGS = frozenset("""
+# What a reader takes for no word, though SCOWL lists it and it is used: spellings of casual
+# speech ("gonna"), abbreviations and foreign words ("der", "yrs"), and forms made of a word of
+# two letters or of a rare sense ("hes", "ins", "maria"). Found by reading the short classes.
+NOT_WORDS = frozenset("""
     ain betcha dunno fella fellas feller gimme gonna gotta kinda lemme outta pardner sorta
     wanna whatcha
+    ala aline col der mem res sec takin var versa yrs
+    ares gees hales hes ins maria mas offs olds whats
 """.split())
 
 ROMAN_NUMERAL = re.compile(r"m{0,4}(?:cm|cd|d?c{0,3})(?:xc|xl|l?x{0,3})(?:ix|iv|v?i{0,3})")
@@ -345,7 +356,7 @@ def offensive_word(word, wn, offensive):
 def acceptable_word(word, wn, offensive):
     if not 2 <= len(word) <= MAX_LENGTH or not VOWEL.search(word) or is_roman(word):
         return False
-    if word in SPOKEN_SPELLINGS:
+    if word in NOT_WORDS:
         return False
     if offensive_word(word, wn, offensive):
         return False
@@ -484,7 +495,7 @@ def phrase_forms(phrases, wn, words, use):
     forms = set()
     for phrase in sorted(phrases):
         tokens = phrase.split(" ")
-        if "noun" in wn.phrase_pos[phrase] and not set(tokens) & PHRASE_LINKS:
+        if wn.files.get(phrase, set()) & COUNTABLE_FILES and not set(tokens) & PHRASE_LINKS:
             plural = noun_plural(phrase, {b: min(f) for b, f in
                                           ((tokens[-1], plurals.get(tokens[-1], ())),) if f}, use)
             if plural:
