@@ -50,8 +50,8 @@ phrase that names a thing one counts (COUNTABLE_FILES) its plural when its last 
 whose plural is used at least PLURAL_SHARE as often as its singular ("living rooms", but no
 "global warmings"); a verb and its particle or
 object its verb's forms ("give up": "gives up", "gave up", "given up", "giving up"; "hang
-around": "hung around", not "hanged around"; in a longer idiom no past participle: "spoke of
-the devil", not "spoken of the devil").
+around": "hung around", not "hanged around"; in a longer idiom no past participle: "fell in
+love", not "fallen in love").
 
 Every entry passes the fair-entry rules:
   * two letters only for TWO_LETTER_WORDS; three or four only when WordNet knows the word
@@ -507,7 +507,7 @@ def phrase_forms(phrases, wn, words, use):
             if irregular[verb]:   # "hung around", not "hanged around"
                 made = {f for f in made if f in irregular[verb] or not f.endswith("ed")}
             participles = {f for f in made & irregular[verb] if is_participle(f, irregular[verb])}
-            if len(tokens) > 2:  # "spoke of the devil", not "spoken of the devil"
+            if len(tokens) > 2:  # "fell in love", not "fallen in love"
                 made -= participles
             forms.update(verb_phrase_forms(phrase, {verb: made}))
     return forms - set(phrases)

@@ -47,10 +47,40 @@ def test_noun_phrase_plural_only_where_the_plural_is_said(phrase, plurals, uses,
     assert md.noun_plural(phrase, plurals, lambda w: uses.get(w, 0)) == expected
 
 
-def test_verb_phrase_forms_inflect_the_verb():
-    forms = {"give": {"gives", "gave", "giving"}}
-    assert md.verb_phrase_forms("give up", forms) == ["gave up", "gives up", "giving up"]
-    assert md.verb_phrase_forms("take a look", {"take": {"takes"}}) == ["takes a look"]
+class Phrases:
+    """A stand-in for WordNet with a few verbs and phrases."""
+
+    lemmas = {"verb": {"give", "hang", "fall", "machine"}, "noun": {"room", "gun", "effect"}}
+    exceptions = {"verb": {"gave": ["give"], "given": ["give"], "hung": ["hang"],
+                           "fell": ["fall"], "fallen": ["fall"]}}
+    phrase_pos = {"give up": {"verb"}, "hang around": {"verb"}, "fall in love": {"verb"},
+                  "machine gun": {"noun", "verb"}, "living room": {"noun"},
+                  "greenhouse effect": {"noun"}}
+    files = {"machine gun": {"noun.artifact", "verb.contact"}, "living room": {"noun.artifact"},
+             "greenhouse effect": {"noun.phenomenon"}}
+
+    def base_forms(self, word, parts):
+        if parts == ("noun",):
+            return {word[:-1]} & self.lemmas["noun"]
+        bases = set(self.exceptions["verb"].get(word, ()))
+        for verb in self.lemmas["verb"]:
+            if word.startswith(verb) and word[len(verb):] in ("s", "es", "ed", "ing", "ning"):
+                bases.add(verb)
+            if word.startswith(verb[:-1]) and word[len(verb) - 1:] in ("ing", "ed"):
+                bases.add(verb)
+        return bases
+
+
+def test_phrase_forms():
+    words = {"gives", "gave", "given", "giving", "hangs", "hung", "hanged", "hanging", "falls",
+             "fell", "fallen", "falling", "machined", "guns", "rooms", "effects"}
+    uses = {"room": 200, "rooms": 90, "effect": 100, "effects": 80, "gun": 50, "guns": 30}
+    assert md.phrase_forms(set(Phrases.phrase_pos), Phrases(), words, lambda w: uses.get(w, 0)) == {
+        "gives up", "gave up", "given up", "giving up",
+        "hangs around", "hung around", "hanging around",        # not "hanged around"
+        "falls in love", "fell in love", "falling in love",     # not "fallen in love"
+        "machine guns", "living rooms",             # not "machined gun", "greenhouse effects"
+    }
 
 
 @pytest.mark.parametrize("phrase, expected", [
