@@ -91,14 +91,6 @@ def test_phrases_that_stand_alone(phrase, expected):
     assert md.set_expression(phrase) is expected
 
 
-@pytest.mark.parametrize("entry, expected", [
-    ("ox", None), ("cat", 0), ("apple", 0), ("banana", 1), ("ice cream", 2),
-    ("post offices", 2), ("living room set", 3),
-])
-def test_length_classes(entry, expected):
-    assert md.length_class(entry) == expected
-
-
 @pytest.mark.parametrize("word, expected", [
     ("apple", 24.0),     # SUBTLEX's 1224 in 51 million words beats wordfreq's 10 per million
     ("hello", 2.0),      # capitalised in SUBTLEX, but in SCOWL's small list
