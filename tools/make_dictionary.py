@@ -152,6 +152,45 @@ COUNTABLE_FILES = frozenset("""
 """.split())
 PLURAL_SHARE = 0.2        # a noun's plural used this often per use of its singular is countable
 
+# The fill: how many entries the list holds, the known share of the core as read, and each
+# fill group's estimated chance of being known in each length class of CLASSES, as read in
+# seeded samples of the group (docs/word-lists.md).
+TARGET = 170_000
+CORE_RATE = 0.98
+KNOWN_RATE = {
+    "used 35": (0.95, 0.92, 0.96, 0.98),
+    "used 50": (0.75, 0.9, 0.95, 0.98),
+    "used 70": (0.4, 0.5, 0.7, 0.7),
+    "used 80": (0.2, 0.3, 0.3, 0.65),
+    "unused 35": (0.4, 0.55, 0.88, 0.88),
+    "unused 50": (0.3, 0.55, 0.62, 0.83),
+    "unused 70 derived": (0.1, 0.25, 0.58, 0.42),
+    "unused 70": (0.05, 0.17, 0.17, 0.5),
+    "unused 80 derived": (0.02, 0.03, 0.08, 0.25),
+    "unused 80": (0.01, 0.01, 0.08, 0.03),
+    "odd inflection": (0.3, 0.3, 0.4, 0.5),
+    "phrase everyday evidence": (0.9, 0.9, 0.92, 0.85),
+    "phrase everyday": (0.45, 0.45, 0.6, 0.58),
+    "phrase known evidence": (0.8, 0.8, 0.8, 0.8),
+    "phrase known": (0.3, 0.3, 0.25, 0.42),
+    "phrase other evidence": (0.6, 0.6, 0.6, 0.5),
+    "phrase other": (0.25, 0.25, 0.25, 0.17),
+    "joined everyday evidence": (0.8, 0.8, 0.8, 0.8),
+    "joined everyday": (0.5, 0.5, 0.5, 0.5),
+    "joined known evidence": (0.7, 0.7, 0.7, 0.7),
+    "joined known": (0.3, 0.3, 0.3, 0.3),
+    "joined other evidence": (0.5, 0.5, 0.5, 0.5),
+    "joined other": (0.2, 0.2, 0.2, 0.2),
+}
+FORM_SHARE = 0.85         # a phrase's form is known a little less often than the phrase
+ODD_FORM_LEMMA_USE = 1.0  # an unused form of a word used this often is an odd one ("brownest")
+SHORT_CLASSES = (0, 1)    # 3-5 and 6-8 characters: common words only
+SHORT_CLASS_RATE = 0.85
+CLASS_FLOOR = 0.75        # the known share a class keeps, but for SINK_CLASS
+SINK_CLASS = 2            # 9-12 characters
+# Parts of hyphenated lemmas that are no words on their own ("co-worker", "re-enter").
+BOUND_PREFIXES = frozenset("re co ex pre non anti sub mid semi multi pro post de un bi tri uni".split())
+
 # Two-letter words everybody knows. Only those that are also in a SCOWL list end up in the
 # output.
 TWO_LETTER_WORDS = frozenset("""
@@ -251,9 +290,11 @@ class WordNet:
         self.glosses = defaultdict(list)               # entry -> [gloss, ...]
         self.files = defaultdict(set)                  # entry -> lexicographer files
         self.phrase_pos = defaultdict(set)             # phrase -> parts of speech
+        self.joined = {}                               # "mother in law" -> "mother-in-law"
         self.exceptions = {pos: defaultdict(list) for pos in WN_POS}
         self.semcor = Counter()                        # entry -> tag count
         synset_lemmas = []                             # (lemmas of a synset, its gloss)
+        hyphenated = []                                # (lemma, gloss, file, part of speech)
 
         for pos in WN_POS:
             for line in read_lines(base / f"data.{pos}"):
@@ -271,6 +312,8 @@ class WordNet:
                     entry = lemma.replace("_", " ")
                     self.glosses[entry].append(gloss)
                     self.files[entry].add(lexfile)
+                    if "-" in entry:
+                        hyphenated.append((entry, gloss, lexfile, pos))
                     if " " in entry:
                         self.phrases.add(entry)
                         self.phrase_pos[entry].add(pos)
@@ -292,12 +335,23 @@ class WordNet:
         # How many glosses of other synsets use each phrase: a phrase the definitions of other
         # words need is a set expression ("ice cream", "living room").
         self.gloss_uses = Counter()
+        # A hyphenated lemma written with blanks ("mother in law"), unless WordNet also has
+        # it written open.
+        for entry, gloss, lexfile, pos in hyphenated:
+            joined = entry.replace("-", " ")
+            if joined not in self.phrases and joined not in self.lemmas[pos]:
+                self.joined[joined] = entry
+                self.glosses[joined].append(gloss)
+                self.files[joined].add(lexfile)
+                self.phrase_pos[joined].add(pos)
+        known = self.phrases | set(self.joined)
         longest = min(max((len(p.split(" ")) for p in self.phrases), default=1), 5)
         for members, gloss in synset_lemmas:
             words = re.findall(r"[a-z]+", gloss.lower())
             found = {" ".join(words[i:i + n]) for n in range(2, longest + 1)
                      for i in range(len(words) - n + 1)}
-            for phrase in (found & self.phrases) - members:
+            own = members | ({m.replace("-", " ") for m in members} & self.joined.keys())
+            for phrase in (found & known) - own:
                 self.gloss_uses[phrase] += 1
 
     def base_forms(self, word, parts=WN_POS):
@@ -513,6 +567,100 @@ def phrase_forms(phrases, wn, words, use):
     return forms - set(phrases)
 
 
+# Affixes that make a word of a known one ("unpack", "playfully", "repainted"): a fill word
+# so made is "derived" (see fill_words).
+PREFIXES = ("un", "re", "non", "over", "under", "out", "mis", "dis", "pre")
+SUFFIXES = ("s", "es", "ed", "d", "ing", "er", "ers", "est", "ly", "ily", "ness", "iness",
+            "less", "ful", "fully", "lessly", "ment", "ments", "able", "ably", "ity", "ities",
+            "ism", "isms", "ist", "ists", "ize", "izes", "ized", "izing", "ization", "al",
+            "ally", "ical", "ically", "ish", "hood", "ship", "ships", "y", "ier", "iest")
+
+
+def derived(word, known):
+    """True when the word is a word of `known` with a prefix or a suffix of PREFIXES or
+    SUFFIXES, spelt as English spells it ("happily", "stopper", "gently", "unpack")."""
+    for prefix in PREFIXES:
+        if word.startswith(prefix) and len(word) - len(prefix) >= 3 and word[len(prefix):] in known:
+            return True
+    for suffix in SUFFIXES:
+        stem = word[: -len(suffix)]
+        if not word.endswith(suffix) or len(stem) < 3:
+            continue
+        stems = {stem, stem + "e", stem + "le"}
+        if stem.endswith("i"):
+            stems.add(stem[:-1] + "y")
+        if stem[-1] == stem[-2]:
+            stems.add(stem[:-1])
+        if stems & known:
+            return True
+    return False
+
+
+def fill_words(candidates, core, wn, use, tier, freedict):
+    """Each fill word's group (a key of KNOWN_RATE) and the evidence that orders it within
+    its group: its use, then the number of FreeDict dictionaries that have it as a headword."""
+    known = {e for e in core if " " not in e}
+    groups = {}
+    for word in candidates:
+        used = use(word)
+        lemmas = wn.base_forms(word) - {word}
+        if used > 0:
+            group = f"used {tier[word]}"
+        elif word.endswith("nesses"):
+            continue                            # "playfulnesses"
+        elif lemmas and max(use(lemma) for lemma in lemmas) >= ODD_FORM_LEMMA_USE:
+            group = "odd inflection"                  # "tobaccoes", "brownest"
+        elif tier[word] <= 50:
+            group = f"unused {tier[word]}"
+        else:
+            kin = bool(lemmas & known) or derived(word, known)
+            group = f"unused {tier[word]}" + (" derived" if kin else "")
+        groups[word] = (group, (used, freedict[word]))
+    return groups
+
+
+def phrase_words(phrase, everyday, known):
+    """"everyday" when every word of the phrase is an everyday word (see build), "known" when
+    every word is a word of the list's core, else "other"."""
+    tokens = [t for t in phrase.split(" ") if t != "a"]
+    if all(t in everyday for t in tokens):
+        return "everyday"
+    return "known" if all(t in known for t in tokens) else "other"
+
+
+def allocate(core_sizes, ranked, total):
+    """The fill entries, `total` of them at most, taken in one ranking over all length classes.
+
+    core_sizes[c] is the number of core entries of class c, ranked[c] the class's fill
+    candidates as (estimated chance known, entry), best first. The candidate known with the
+    highest chance comes next, of any class that still takes one: a short class
+    (SHORT_CLASSES) only candidates known with chance SHORT_CLASS_RATE or more, a class other
+    than SINK_CLASS only as long as its estimated known share stays at CLASS_FLOOR or more.
+    SINK_CLASS, the class with the most entries, takes the rest: a weak entry lowers the share
+    of a large class least."""
+    import heapq
+    size = list(core_sizes)
+    known = [CORE_RATE * n for n in size]
+    taken = [0] * len(size)
+    heap = [(-ranked[c][0][0], c) for c in range(len(size)) if ranked[c]]
+    heapq.heapify(heap)
+    chosen = []
+    while heap and len(chosen) < total:
+        _, c = heapq.heappop(heap)
+        rate, entry = ranked[c][taken[c]]
+        if c != SINK_CLASS and (
+                (c in SHORT_CLASSES and rate < SHORT_CLASS_RATE)
+                or (known[c] + rate) / (size[c] + 1) < CLASS_FLOOR):
+            continue                            # the class is full
+        chosen.append(entry)
+        known[c] += rate
+        size[c] += 1
+        taken[c] += 1
+        if taken[c] < len(ranked[c]):
+            heapq.heappush(heap, (-ranked[c][taken[c]][0], c))
+    return chosen
+
+
 def build():
     missing = [p for p in (SOURCES["scowl-huge"][2], SOURCES["wordnet"][2] / "data.noun",
                            SOURCES["subtlex"][2], SOURCES["wordfreq"][2], *SOURCES["freedict"][2])
@@ -549,7 +697,8 @@ def build():
         return token == "a" or (token in small and use(token) >= PHRASE_WORD_FLOOR)
 
     def evidence(phrase):
-        return (freedict[phrase] + min(wn.gloss_uses[phrase], 6) / 2 + min(wn.semcor[phrase], 4)
+        spelt = wn.joined.get(phrase, phrase)   # a joined phrase as WordNet spells it
+        return (freedict[spelt] + min(wn.gloss_uses[phrase], 6) / 2 + min(wn.semcor[spelt], 4)
                 - (TECHNICAL_EXTRA if wn.technical(phrase) else 0))
 
     phrases = {p for p in wn.phrases
@@ -558,11 +707,55 @@ def build():
                and acceptable_phrase(p, wn, offensive)}
 
     forms = {f for f in phrase_forms(phrases, wn, small, use) if acceptable_phrase(f, wn, offensive)}
+    core = words | phrases | forms
 
-    entries = sorted(words | phrases | forms)
+    # The fill: every other candidate, with its group and the evidence within the group.
+    tier = {}
+    for size, listed in ((80, huge), (70, large), (50, common), (35, small)):
+        tier.update(dict.fromkeys(listed, size))
+    candidates = {w for w in tier if w not in core and length_class(w) is not None
+                  and acceptable_word(w, wn, offensive)}
+    fill = fill_words(candidates, core, wn, use, tier, freedict)
+    everyday = {t for t in small if phrase_word(t)}
+    known = {e for e in core if " " not in e}
+
+    def fill_phrase(phrase, kind):
+        if phrase in core or not set_expression(phrase) or not acceptable_phrase(phrase, wn, offensive):
+            return
+        if kind == "joined" and not all(t in tier and t not in BOUND_PREFIXES for t in phrase.split(" ")):
+            return
+        support = evidence(phrase) > 0
+        fill[phrase] = (f"{kind} {phrase_words(phrase, everyday, known)}" + (" evidence" if support else ""),
+                        (evidence(phrase), 0))
+
+    for phrase in sorted(wn.phrases):
+        fill_phrase(phrase, "phrase")
+    for phrase in sorted(wn.joined):
+        fill_phrase(phrase, "joined")
+    by_group = defaultdict(set)
+    for entry, (group, _) in fill.items():
+        if " " in entry:
+            by_group[group].add(entry)
+    for group in sorted(by_group, key=lambda g: -max(KNOWN_RATE[g])):
+        for form in sorted(phrase_forms(by_group[group], wn, small, use)):
+            if form not in core and form not in fill and acceptable_phrase(form, wn, offensive):
+                fill[form] = (group + " form", (0.0, 0.0))
+
+    ranked = [[] for _ in CLASSES]
+    for entry, (group, support) in fill.items():
+        cls = length_class(entry)
+        rate = KNOWN_RATE[group.removesuffix(" form")][cls] * (FORM_SHARE if group.endswith(" form") else 1)
+        digest = hashlib.sha256(entry.encode()).hexdigest()
+        ranked[cls].append((-rate, group, -support[0], -support[1], digest, entry))
+    ranked = [[(-r[0], r[-1]) for r in sorted(rs)] for rs in ranked]
+    core_sizes = [sum(1 for e in core if length_class(e) == c) for c in range(len(CLASSES))]
+    chosen = allocate(core_sizes, ranked, TARGET - len(core))
+
+    entries = sorted(core | set(chosen))
     for e in entries:
         assert PHRASE.fullmatch(e) and len(e) <= MAX_LENGTH, e
-    return entries, {"words": words, "phrases": phrases, "forms": forms, "small": small}
+    return entries, {"words": words, "phrases": phrases, "forms": forms, "small": small,
+                     "fill": {e: fill[e][0] for e in chosen}, "candidates": fill, "ranked": ranked}
 
 
 # Closed-class words, which the coverage check leaves aside.
