@@ -10,8 +10,11 @@ Output: one entry a line, LF line ends, sorted in byte order. Every entry is low
 with single blanks between the words of a phrase: no hyphen, apostrophe, digit or other sign,
 so every character of an entry is a letter to guess.
 
-The goal: every entry is a word or phrase a native adult knows and would take as an answer.
-The list holds as many entries as the sources show to be known, not a fixed number.
+The list holds TARGET (170,000) entries: the core, the words and set phrases the sources show
+a native adult knows (below), and a fill of the candidates most likely known after them. The
+sources hold no 170,000 entries a reader knows, so the fill goes where it lowers the known
+share of a reader's review least: the review draws as many entries from each length class of
+CLASSES (3-5, 6-8, 9-12 and 13 or more characters, blanks counted).
 
 Where the entries come from
 ---------------------------
@@ -28,7 +31,7 @@ books, news, the web; words used at least once per million). SUBTLEX keeps one s
 word: when that is capitalised ("Weber") the word is mostly a name, and only a word of SCOWL's
 small list keeps its use then ("Hello", "Rose").
 
-A word is taken when
+The core takes a word when
   * SCOWL's small list (size 35: the words everybody knows and their forms) holds it and it is
     used at least WORD_FLOOR_SMALL[class] times per million, or
   * a larger SCOWL list holds it and it is used at least WORD_FLOOR_LARGE[class] times,
@@ -37,7 +40,7 @@ short entry must be an everyday word. A plural or verb form needs INFLECTED_FLOO
 whatever its class: so a plural of a mass noun ("pollens", "asphyxiations") or a comparative
 nobody forms ("squalider") stays out, however common its lemma.
 
-A phrase is taken when every word of it is a word of SCOWL's small list used at least
+The core takes a phrase when every word of it is a word of SCOWL's small list used at least
 PHRASE_WORD_FLOOR times per million, it can stand alone (set_expression), and it shows it is a
 set expression rather than words put side by side: its evidence, the number of English-to-
 other-language FreeDict dictionaries that have it as a headword, plus half the number of other
@@ -45,7 +48,7 @@ WordNet glosses that use it (counted up to 6), plus its SemCor count (up to 4), 
 PHRASE_EVIDENCE. A phrase that WordNet files only under technical lexicographer files
 (anatomy, chemistry, plants, animals, ...) needs TECHNICAL_EXTRA more.
 
-A taken phrase also gives its ordinary forms, made of words of SCOWL's small list only: a noun
+A phrase of the core also gives its ordinary forms, made of words of SCOWL's small list only: a noun
 phrase that names a thing one counts (COUNTABLE_FILES) its plural when its last word is a noun
 whose plural is used at least PLURAL_SHARE as often as its singular ("living rooms", but no
 "global warmings"); a verb and its particle or
@@ -64,6 +67,36 @@ Every entry passes the fair-entry rules:
     words), nor in the lemma it is a form of, nor before a suffix of the same sense
     ("bitchiness"); and not every WordNet sense of it is glossed as a slur, an obscenity or
     vulgar slang. tools/wordlists/allowed-en.txt spares harmless words and phrases.
+
+The fill
+--------
+Every other SCOWL word and WordNet phrase that passes the fair-entry rules is a candidate:
+also a hyphenated WordNet lemma written with blanks ("mother in law", "well to do") when each
+part is a word of SCOWL and no bound prefix (BOUND_PREFIXES: "co worker"), and the ordinary
+forms of the candidate phrases, made as the core's are. Each candidate falls in a group of
+KNOWN_RATE, which gives the share of the group a native reader knows in each length class, as
+read in seeded samples of 20 to 50 entries a group (docs/word-lists.md):
+  * a word by the smallest SCOWL list that holds it (35, 50, 70, 80), and whether it is used
+    at all (SUBTLEX or wordfreq). An unused word of the larger lists is "derived" when it is a
+    form of a core word or a core word with a plain prefix or suffix (PREFIXES, SUFFIXES:
+    "unhelpfully"); an unused plural, verb form or comparative of a word used at least
+    ODD_FORM_LEMMA_USE times per million is an "odd inflection" ("tobaccoes", "brownest"); an
+    unused plural in "-nesses" is no candidate;
+  * a phrase by its words: all everyday words (PHRASE_WORD_FLOOR, as in the core), all core
+    words, or other; and whether its evidence (as in the core) is above zero. A form of a phrase
+    is known FORM_SHARE as often as the phrase.
+Within a class the candidates are ranked by that share, then by their use (words) or evidence
+(phrases), then by the SHA-256 of the entry.
+
+Where the fill goes (allocate): the candidate known with the highest share comes next, of any
+class that still takes one. The short classes (SHORT_CLASSES, 3-5 and 6-8) take only
+candidates known at SHORT_CLASS_RATE or more: common words and set phrases of everyday words,
+since a short rare word is the worst game. The 13+ class takes candidates as long as its
+estimated known share stays at CLASS_FLOOR or more. The 9-12 class (SINK_CLASS) takes the rest:
+it holds the most entries and candidates, so each weak entry lowers its share least. Read in
+samples, the list then has every class but 9-12 at 80 % known or more, and 9-12 below half
+(docs/word-lists.md gives the figures, and the shares at smaller sizes: `--size N` writes the
+list of N entries to standard output).
 
 The output depends only on these inputs: sets are sorted and no random state is used, so every
 run gives a byte-identical file.
@@ -190,7 +223,7 @@ FORM_SHARE = 0.9          # a phrase's form is known a little less often than th
 ODD_FORM_LEMMA_USE = 1.0  # an unused form of a word used this often is an odd one ("brownest")
 SHORT_CLASSES = (0, 1)    # 3-5 and 6-8 characters: common words only
 SHORT_CLASS_RATE = 0.85
-CLASS_FLOOR = 0.75        # the known share a class keeps, but for SINK_CLASS
+CLASS_FLOOR = 0.8         # the estimated known share a class keeps, but for SINK_CLASS
 SINK_CLASS = 2            # 9-12 characters
 # Parts of hyphenated lemmas that are no words on their own ("co-worker", "re-enter").
 BOUND_PREFIXES = frozenset("re co ex pre non anti sub mid semi multi pro post de un bi tri uni".split())
@@ -668,7 +701,7 @@ def allocate(core_sizes, ranked, total):
     return chosen
 
 
-def build():
+def build(target=TARGET):
     missing = [p for p in (SOURCES["scowl-huge"][2], SOURCES["wordnet"][2] / "data.noun",
                            SOURCES["subtlex"][2], SOURCES["wordfreq"][2], *SOURCES["freedict"][2])
                if not p.exists()]
@@ -756,7 +789,7 @@ def build():
         ranked[cls].append((-rate, group, -support[0], -support[1], digest, entry))
     ranked = [[(-r[0], r[-1]) for r in sorted(rs)] for rs in ranked]
     core_sizes = [sum(1 for e in core if length_class(e) == c) for c in range(len(CLASSES))]
-    chosen = allocate(core_sizes, ranked, TARGET - len(core))
+    chosen = allocate(core_sizes, ranked, target - len(core))
 
     entries = sorted(core | set(chosen))
     for e in entries:
@@ -804,6 +837,9 @@ def main():
         top, missing = coverage()
         print(f"{len(top) - len(missing)} of the {len(top)} most frequent words: missing {' '.join(missing)}")
         return
+    if sys.argv[1:2] == ["--size"]:            # the list as it would be at another size
+        sys.stdout.write("".join(e + "\n" for e in build(int(sys.argv[2]))[0]))
+        return
     entries, parts = build()
     OUTPUT.parent.mkdir(parents=True, exist_ok=True)
     tmp = OUTPUT.with_name(OUTPUT.name + ".tmp")
@@ -815,10 +851,12 @@ def main():
           f"{hashlib.sha256(OUTPUT.read_bytes()).hexdigest()[:16]}")
     print(f"  words: {len(parts['words'])} ({len(parts['words'] & parts['small'])} of SCOWL's small list)")
     print(f"  phrases: {len(parts['phrases'])}, their forms: {len(parts['forms'])}")
+    print(f"  fill: {len(parts['fill'])} of {len(parts['candidates'])} candidates")
     for i, (low, high) in enumerate(CLASSES):
         n = sum(1 for e in entries if length_class(e) == i)
         p = sum(1 for e in entries if length_class(e) == i and " " in e)
-        print(f"  {low}-{high} characters: {n} entries, {p} of them phrases")
+        f = sum(1 for e in parts["fill"] if length_class(e) == i)
+        print(f"  {low}-{high} characters: {n} entries ({f} of the fill), {p} of them phrases")
 
 
 if __name__ == "__main__":
