@@ -649,7 +649,7 @@ def fill_words(candidates, core, wn, use, tier, freedict):
         elif word.endswith("nesses"):
             continue                            # "playfulnesses"
         elif lemmas and max(use(lemma) for lemma in lemmas) >= ODD_FORM_LEMMA_USE:
-            group = "odd inflection"                  # "tobaccoes", "brownest"
+            group = "odd inflection"        # "tobaccoes", "brownest"
         elif tier[word] <= 50:
             group = f"unused {tier[word]}"
         else:

@@ -2,6 +2,7 @@
 
 import gzip
 import sys
+from collections import Counter
 from pathlib import Path
 
 import pytest
@@ -129,3 +130,66 @@ def test_reviewed_blocked_words_and_their_forms(entry, lemmas, refused):
 ])
 def test_reviewed_phrases(phrase, accepted):
     assert md.acceptable_phrase(phrase, Lemmas({}), Filter("en")) is accepted
+
+
+@pytest.mark.parametrize("verb, irregular, has, lacks", [
+    ("have", {"had", "has"}, {"has", "having"}, {"haves"}),
+    ("do", {"did", "done"}, {"does", "doing"}, {"dos"}),
+    ("give", {"gave", "given"}, {"gives", "giving"}, set()),
+])
+def test_verb_forms_take_the_irregular_third_person(verb, irregular, has, lacks):
+    forms = md.verb_inflections(verb, irregular)
+    assert has <= forms and not lacks & forms
+
+
+@pytest.mark.parametrize("word, known, expected", [
+    ("unpack", {"pack"}, True),
+    ("happily", {"happy"}, True),
+    ("stopper", {"stop"}, True),
+    ("gently", {"gentle"}, True),
+    ("reread", {"read"}, True),
+    ("pastry", {"pasta"}, False),
+    ("unto", {"to"}, False),
+])
+def test_words_derived_from_known_words(word, known, expected):
+    assert md.derived(word, known) is expected
+
+
+def test_fill_word_groups():
+    lemmas = {"tobaccoes": {"tobacco"}, "thaws": {"thaw"}, "helpfully": {"helpfully"}}
+    uses = {"tobacco": 20.0, "thaws": 3.0}
+    tier = {"tobaccoes": 50, "thaws": 35, "playfulnesses": 70, "unhelpfully": 70,
+            "zymurgies": 80, "wastefully": 35}
+    groups = md.fill_words(set(tier), {"helpfully", "wasteful"}, Lemmas(lemmas),
+                           lambda w: uses.get(w, 0.0), tier, Counter({"thaws": 2}))
+    assert {w: g for w, (g, _) in groups.items()} == {
+        "tobaccoes": "odd inflection",          # unused, though "tobacco" is common
+        "thaws": "used 35",
+        "unhelpfully": "unused 70 derived",
+        "zymurgies": "unused 80",
+        "wastefully": "unused 35",
+    }                                           # no "playfulnesses"
+
+
+@pytest.fixture
+def rules(monkeypatch):
+    for name, value in (("CORE_RATE", 0.98), ("SHORT_CLASSES", (0, 1)), ("SHORT_CLASS_RATE", 0.85),
+                        ("CLASS_FLOOR", 0.8), ("SINK_CLASS", 2)):
+        monkeypatch.setattr(md, name, value)
+
+
+@pytest.mark.parametrize("total, expected", [
+    (6, ["b1", "a1", "d1", "d2", "d3", "c1"]),
+    (9, ["b1", "a1", "d1", "d2", "d3", "c1", "c2"]),   # "a2" is too rare for a short class
+])
+def test_fill_goes_by_rate_to_classes_that_take_it(rules, total, expected):
+    ranked = [[(0.9, "a1"), (0.5, "a2")], [(0.95, "b1")], [(0.2, "c1"), (0.1, "c2")],
+              [(0.7, "d1"), (0.6, "d2"), (0.5, "d3")]]
+    assert md.allocate([10, 10, 10, 10], ranked, total) == expected
+
+
+def test_a_class_stops_at_its_floor_and_the_sink_takes_the_rest(rules):
+    ranked = [[], [], [(0.1, f"c{i}") for i in range(20)], [(0.5, f"d{i}") for i in range(20)]]
+    chosen = md.allocate([10, 10, 10, 10], ranked, 20)
+    # (9.8 + 0.5 k) / (10 + k) stays at 0.8 up to k = 6
+    assert sorted(chosen) == sorted([f"d{i}" for i in range(6)] + [f"c{i}" for i in range(14)])
