@@ -109,7 +109,7 @@ Velmora picks a secret English word or phrase and shows a blank for each
 letter. Guess one letter at a time: hits are revealed in place, misses
 build up a snowman, and ten misses lose the round. The secret can be of
 any length from 2 to 15 letters, longer than that, or of a random length,
-drawn from a dictionary of 43,079 words and phrases. Players can add
+drawn from a dictionary of 170,000 words and phrases. Players can add
 word lists of their own in a folder of their own, and load them by name.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://velmora.example.org")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")

@@ -60,7 +60,7 @@ private slots:
         QTest::addColumn<int>("total");
         QTest::addColumn<QList<int>>("classes");
 
-        QTest::newRow("en") << "Dictionary.txt" << "en" << 43079 << QList<int>{34, 2767, 6205, 1133};
+        QTest::newRow("en") << "Dictionary.txt" << "en" << 170000 << QList<int>{34, 3385, 9265, 7492};
         QTest::newRow("ar") << "ar.txt" << "ar" << 80000 << QList<int>{155, 16230, 7686, 0};
         QTest::newRow("cs") << "cs.txt" << "cs" << 120000 << QList<int>{90, 4917, 17041, 2906};
         QTest::newRow("da") << "da.txt" << "da" << 120000 << QList<int>{136, 5534, 14492, 6697};
