@@ -75,7 +75,8 @@ also a hyphenated WordNet lemma written with blanks ("mother in law", "well to d
 part is a word of SCOWL and no bound prefix (BOUND_PREFIXES: "co worker"), and the ordinary
 forms of the candidate phrases, made as the core's are. Each candidate falls in a group of
 KNOWN_RATE, which gives the share of the group a native reader knows in each length class, as
-read in seeded samples of 20 to 50 entries a group (docs/word-lists.md):
+read in seeded samples of 12 to 50 entries a group (a few small groups, and groups a short
+class never takes, set by their neighbours; docs/word-lists.md):
   * a word by the smallest SCOWL list that holds it (35, 50, 70, 80), and whether it is used
     at all (SUBTLEX or wordfreq). An unused word of the larger lists is "derived" when it is a
     form of a core word or a core word with a plain prefix or suffix (PREFIXES, SUFFIXES:
@@ -85,8 +86,8 @@ read in seeded samples of 20 to 50 entries a group (docs/word-lists.md):
   * a phrase by its words: all everyday words (PHRASE_WORD_FLOOR, as in the core), all core
     words, or other; and whether its evidence (as in the core) is above zero. A form of a phrase
     is known FORM_SHARE as often as the phrase.
-Within a class the candidates are ranked by that share, then by their use (words) or evidence
-(phrases), then by the SHA-256 of the entry.
+Within a class the candidates are ranked by that share (groups of the same share by name),
+then by their use (words) or evidence (phrases), then by the SHA-256 of the entry.
 
 Where the fill goes (allocate): the candidate known with the highest share comes next, of any
 class that still takes one. The short classes (SHORT_CLASSES, 3-5 and 6-8) take only
