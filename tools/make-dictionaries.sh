@@ -21,11 +21,12 @@ export PYTHONHASHSEED=0
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-# Debian packages the generators read. The languages' own sources are listed by
-# tools/make_languages.py --packages.
-packages=(python3 wamerican wamerican-large wamerican-huge wordnet-base hunspell hunspell-tools)
+# Debian packages the generators read. The English list's sources are listed by
+# tools/make_dictionary.py --packages, the other languages' by tools/make_languages.py --packages.
+packages=(python3 hunspell hunspell-tools)
+read -r -a english_packages <<<"$(/usr/bin/python3 tools/make_dictionary.py --packages 2>/dev/null || true)"
 read -r -a language_packages <<<"$(/usr/bin/python3 tools/make_languages.py --packages 2>/dev/null || true)"
-packages+=("${language_packages[@]}")
+packages+=("${english_packages[@]}" "${language_packages[@]}")
 # Debian's npm, unless an npm is on the PATH already (one that came with Node.js, say).
 command -v npm >/dev/null || packages+=(npm)
 
@@ -42,8 +43,8 @@ if ((${#missing[@]} > 0)); then
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-# The language list may name packages only once python3 is there.
-if ((${#language_packages[@]} == 0)) && [[ -z "${VELMORA_SECOND_PASS:-}" ]]; then
+# The package lists can be read only once python3 is there.
+if ((${#language_packages[@]} == 0 || ${#english_packages[@]} == 0)) && [[ -z "${VELMORA_SECOND_PASS:-}" ]]; then
     exec env VELMORA_SECOND_PASS=1 "$0" "$@"
 fi
 
