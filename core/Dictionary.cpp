@@ -291,24 +291,9 @@ QByteArrayView Dictionary::utf8(int entryClass, qint32 slot) const
     return rest.first(std::find_if(rest.begin(), rest.end(), isDelimiter) - rest.begin());
 }
 
-qint32 Dictionary::LengthCounts(int length) const
-{
-    return length <= LongestShortEntry ? count(length) : 0;
-}
-
 QString Dictionary::entry(int entryClass, qint32 slot) const
 {
     return characters::fromUtf8(utf8(entryClass, slot));
-}
-
-QString Dictionary::WordsByLength(int length, qint32 slot) const
-{
-    return length <= LongestShortEntry ? entry(length, slot) : QString();
-}
-
-QString Dictionary::LongWords(qint32 index) const
-{
-    return entry(LongClass, index);
 }
 
 } // namespace velmora

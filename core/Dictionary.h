@@ -47,9 +47,9 @@ public:
     // left as it was.
     static ReadStatus readFile(const QString &path, Dictionary &out);
 
-    qint32 LengthCounts(int length) const;
-    QString WordsByLength(int length, qint32 slot) const;
-    QString LongWords(qint32 index) const;
+    qint32 LengthCounts(int length) const { return length <= LongestShortEntry ? count(length) : 0; }
+    QString WordsByLength(int length, qint32 slot) const { return length <= LongestShortEntry ? entry(length, slot) : QString(); }
+    QString LongWords(qint32 index) const { return entry(LongClass, index); }
     qint32 LongWordCount() const { return count(LongClass); }
     qint32 ShortWordCount() const { return TotalWords() - LongWordCount(); }
     qint32 TotalWords() const;

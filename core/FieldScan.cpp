@@ -95,14 +95,7 @@ qsizetype composedLength(QByteArrayView utf8)
     for (const char *p = utf8.data(), *const end = p + utf8.size(); p != end && facts; ++characters) {
         const char *const at = p;
         uint32_t f;
-        // Two bytes, 110xxxxx 10xxxxxx, and not an overlong form of ASCII: most letters of
-        // most alphabets, read at once.
-        if (const auto pair = end - p >= 2 ? qFromLittleEndian<quint16>(p) : 0; (pair & 0xC0E0) == 0x80C0 && (pair & 0x1E)) {
-            f = UCPTRIE_FAST_BMP_GET(facts, UCPTRIE_32, (pair & 0x1F) << 6 | (pair >> 8 & 0x3F));
-            p += 2;
-        } else {
-            UCPTRIE_FAST_U8_NEXT(facts, UCPTRIE_32, p, end, f);
-        }
+        UCPTRIE_FAST_U8_NEXT(facts, UCPTRIE_32, p, end, f);
         if (!(f & CodePointFacts::StandsAlone))
             return composedLengthFrom(utf8, at - utf8.data(), characters);
     }

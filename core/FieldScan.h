@@ -16,9 +16,8 @@ public:
         AsItStands, // a field that is not composed counts -1
         Composed, // composed and stream-safe already: every field counts
     };
-    // The shortcuts for plain text: a text of ASCII alone is one character a byte, and Latin
-    // letters with their accents are checked eight bytes at a time. Off, every field goes through
-    // the scanner of code points; for measuring what the shortcuts save.
+    // Shortcuts for plain text: ASCII alone is a character a byte, Latin letters with accents are
+    // checked eight bytes at a time. Off (for measuring them), the scanner of code points alone.
     enum class FastPaths { On, Off };
 
     FieldScan(QByteArrayView text, Text kind, FastPaths fast = FastPaths::On);

@@ -296,12 +296,10 @@ WordCells Game::wordCells() const
 
 void Game::askToPlayAgain(const QString &question)
 {
-    if (m_prompter.askYesNo(question)) {
+    if (m_prompter.askYesNo(question))
         NewGame();
-    } else {
-        m_display.setEnabled(GuessControl::Letter, false);
-        m_display.setEnabled(GuessControl::EnterCharacter, false);
-    }
+    else
+        showNoGame();
 }
 
 void Game::ChangeDiff(std::optional<qint16> selectedLevel)

@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <unicode/coll.h>
+#include <unicode/sortkey.h>
 #include <unicode/tblcoll.h>
 #include <unicode/umutablecptrie.h>
 #include <unicode/uniset.h>
@@ -182,15 +183,12 @@ private:
     // when it ignores the text at that strength.
     QByteArray primaryWeights(const QString &text) const
     {
-        QByteArray weights(32, Qt::Uninitialized);
-        for (;;) {
-            const int32_t length = m_collator->getSortKey(unicodeAlias(text), reinterpret_cast<uint8_t *>(weights.data()), int32_t(weights.size()));
-            if (length <= weights.size()) {
-                weights.truncate(std::max(length - 1, 0));
-                return weights;
-            }
-            weights.resize(length);
-        }
+        UErrorCode status = U_ZERO_ERROR;
+        icu::CollationKey key;
+        m_collator->getCollationKey(unicodeAlias(text), key, status);
+        int32_t length = 0;
+        const uint8_t *weights = key.getByteArray(length);
+        return QByteArray(reinterpret_cast<const char *>(weights), std::max(length - 1, 0));
     }
 
     std::unique_ptr<icu::Collator> m_collator; // at primary strength

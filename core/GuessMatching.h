@@ -2,9 +2,6 @@
 
 #include "Segmentation.h"
 
-#include <QString>
-#include <QStringView>
-
 #include <memory>
 
 // Which guess finds which character.
@@ -23,9 +20,7 @@ QString key(QStringView character);
 // the language's collator ranks as the same letter, case aside (primary strength): in French
 // "e" finds "é", "è", "ê" and "ë", in Spanish "n" does not find "ñ". Keys the collator ignores
 // altogether (a mark on its own) match as they are, and so do the tags of subdivision flags.
-// Where a language's readers count letters otherwise than its collator, its own rules hold
-// (GuessMatching.cpp, LetterRules): in Turkish "I" is the capital of "ı", in Arabic every alef
-// is one letter, in French "o" finds "œ", in Thai a consonant finds every cell built on it.
+// Where a language's readers count letters otherwise, its LetterRules (GuessMatching.cpp) hold.
 class GuessMatching
 {
 public:

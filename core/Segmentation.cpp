@@ -100,19 +100,12 @@ void forEachCharacter(const Unit *text, qsizetype size, Visit &&visit)
 template <typename Unit>
 bool revealed(const Unit *text, qsizetype size, QStringView shownToo)
 {
-    if (size == 0)
-        return true;
-    if (!shownToo.isEmpty()) {
-        qsizetype i = 0;
-        if (const char32_t first = nextCodePoint(text, i, size); first < 0x10000 && shownToo.contains(QChar(char16_t(first))))
-            return true;
-    }
-    if (const auto first = std::make_unsigned_t<Unit>(text[0]); size == 1 && first < 0x80) // ASCII
-        return first <= 0x20 || first == 0x7F; // a blank or a control
-
+    if (const auto unit = size == 1 ? std::make_unsigned_t<Unit>(text[0]) : 0x80; unit < 0x80) // ASCII
+        return unit <= 0x20 || unit == 0x7F; // a blank or a control
     qsizetype i = 0;
-    if (const UChar32 first = UChar32(nextCodePoint(text, i, size));
-        u_isUWhiteSpace(first) || u_charType(first) == U_CONTROL_CHAR || first == UChar32(ReplacementCharacter))
+    const auto first = UChar32(size == 0 ? U' ' : nextCodePoint(text, i, size));
+    if (u_isUWhiteSpace(first) || u_charType(first) == U_CONTROL_CHAR || first == UChar32(ReplacementCharacter)
+        || (first < 0x10000 && shownToo.contains(QChar(char16_t(first)))))
         return true;
     for (i = 0; i < size;) {
         const UChar32 c = UChar32(nextCodePoint(text, i, size));
@@ -129,24 +122,22 @@ QString lowerCase(const QString &text, const char *language, icu::Edits *edits)
     QString source = text;
     if (!*language)
         source.replace(QChar(0x0130), QLatin1Char('I')); // the same length: offsets stay
-    QString lower(source.size(), Qt::Uninitialized);
-    for (;;) {
-        UErrorCode status = U_ZERO_ERROR;
-        const int32_t length = icu::CaseMap::toLower(language, 0, QStringView(source).utf16(), int32_t(source.size()),
-                                                     reinterpret_cast<char16_t *>(lower.data()), int32_t(lower.size()),
-                                                     edits, status);
-        if (status == U_BUFFER_OVERFLOW_ERROR) {
-            lower.resize(length);
-            continue;
-        }
-        if (U_FAILURE(status)) {
-            if (edits)
-                edits->reset(); // lower-cased by Qt, code point for code point
-            return source.toLower();
-        }
+    QString lower;
+    auto length = int32_t(source.size());
+    UErrorCode status = U_BUFFER_OVERFLOW_ERROR;
+    while (status == U_BUFFER_OVERFLOW_ERROR) { // once more when the lower case is longer
+        status = U_ZERO_ERROR;
         lower.resize(length);
-        return lower;
+        length = icu::CaseMap::toLower(language, 0, QStringView(source).utf16(), int32_t(source.size()),
+                                       reinterpret_cast<char16_t *>(lower.data()), int32_t(lower.size()), edits, status);
     }
+    if (U_FAILURE(status)) {
+        if (edits)
+            edits->reset(); // lower-cased by Qt, code point for code point
+        return source.toLower();
+    }
+    lower.resize(length);
+    return lower;
 }
 
 } // namespace

@@ -3,12 +3,10 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
-#include <QStringView>
 
-// Characters as a reader sees them, in every script: a character of the game is an extended
-// grapheme cluster (UAX #29) of the text composed to NFC. "é" typed as e + U+0301, "❤️", "🇫🇷",
-// "👍🏽" and a Devanagari letter with its vowel sign are each one character, one cell of the mask
-// and one guess.
+// A character of the game is an extended grapheme cluster (UAX #29) of the text composed to
+// NFC: "é" typed as e + U+0301, "❤️", "🇫🇷", "👍🏽" and a Devanagari letter with its vowel sign are
+// each one character, one cell of the mask and one guess.
 namespace velmora::characters {
 
 // A text and where each of its characters ends.

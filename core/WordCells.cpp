@@ -14,11 +14,10 @@ namespace {
 constexpr qsizetype SpokenCells = 100;
 constexpr qsizetype SpokenAnswerCharacters = 200;
 
-// The beginning of the entry, up to `most` characters, and whether that is all of it.
-QString firstCharacters(const characters::CharacterList &letters, qsizetype most, bool *whole)
+// The beginning of the entry, up to `most` characters.
+QString firstCharacters(const characters::CharacterList &letters, qsizetype most)
 {
-    *whole = letters.size() <= most;
-    return *whole ? letters.text() : letters.first(most).text();
+    return letters.size() <= most ? letters.text() : letters.first(most).text();
 }
 
 } // namespace
@@ -60,11 +59,9 @@ QString WordCells::spoken() const
 {
     if (letters.isEmpty())
         return {};
-    if (answer) {
-        bool whole = false;
-        const QString shownAnswer = firstCharacters(letters, SpokenAnswerCharacters, &whole);
-        return texts::AnswerHeading + shownAnswer + (whole ? QString() : texts::Ellipsis);
-    }
+    if (answer)
+        return texts::AnswerHeading + firstCharacters(letters, SpokenAnswerCharacters)
+             + (letters.size() > SpokenAnswerCharacters ? texts::Ellipsis : QString());
     const qsizetype shownAtStart = letters.size() - toFind;
     const qsizetype found = std::count(shown.begin(), shown.end(), true) - shownAtStart;
     return texts::spokenWordField(toFind, found, spokenCells());
@@ -72,11 +69,9 @@ QString WordCells::spoken() const
 
 QString WordCells::spokenAnswer() const
 {
-    bool whole = false;
-    QString said = firstCharacters(letters, SpokenCells, &whole);
-    if (!whole)
-        said += QStringLiteral(", ") + texts::SpokenMore.arg(letters.size() - SpokenCells);
-    return texts::spokenAnswer(said);
+    const bool more = letters.size() > SpokenCells;
+    return texts::spokenAnswer(firstCharacters(letters, SpokenCells)
+                               + (more ? QStringLiteral(", ") + texts::SpokenMore.arg(letters.size() - SpokenCells) : QString()));
 }
 
 } // namespace velmora
