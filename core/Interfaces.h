@@ -31,8 +31,8 @@ public:
 
     virtual QString text(TextField field) const = 0;
     virtual void setText(TextField field, const QString &text) = 0;
-    // The word field (TheWord): its text, which text() reads back, and the cells it is drawn
-    // from; the cells are the whole field but where the text carries something before them.
+    // The word field (TheWord): the text it holds, which text() reads back and a screen reader
+    // reads, and the cells it draws.
     virtual void setWord(const QString &text, const WordCells &cells) = 0;
     virtual void setEnabled(GuessControl control, bool enabled) = 0;
     virtual void focusLetter() = 0;
