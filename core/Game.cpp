@@ -243,8 +243,7 @@ void Game::EvaluateGuess()
         } else {
             // Only a cell not yet shown is found: one shown from the start may share the guess's key.
             for (qsizetype i = 0; single && i < s.WordKeys.size(); ++i) {
-                const QStringView k = s.WordKeys.at(i);
-                if (!s.MaskCells.at(i) && k.size() == key.size() && std::equal(k.begin(), k.end(), key.begin())) {
+                if (!s.MaskCells.at(i) && s.WordKeys.at(i) == key) {
                     s.MaskCells[i] = true;
                     s.HitFlag = true;
                     ++s.LettersRevealed;
