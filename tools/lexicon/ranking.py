@@ -150,16 +150,17 @@ def choose_forms(frequency, form_lemmas, lemma_rank, least, growth, odd):
     return out
 
 
-def one_spelling(entries, respell):
+def one_spelling(entries, respell, same=None):
     """Entries that are one word under the list's spelling rule are one: each entry is
     written as `respell` gives it, and where two meet (Russian актёр and актер, or two that
-    differ only in case, as the game plays entries in lower case) the better ranked stays.
+    differ only in case, as the game plays entries in lower case, or two that `same` makes
+    one puzzle, as Arabic alefs) the better ranked stays.
     `entries` is [(word, key)] best first; returns the same, respelled, each once."""
     seen = set()
     out = []
     for word, key in entries:
         spelled = respell(word)
-        folded = spelled.lower()
+        folded = (same(spelled) if same else spelled).lower()
         if folded in seen:
             continue
         seen.add(folded)
