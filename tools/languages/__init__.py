@@ -51,6 +51,8 @@ The knobs, with their defaults (see Language below):
   capitalised        a function (stems, affixes) -> the capitalised stems that are words
                      (German nouns); by default a capitalised stem is a name and goes
   syllabic           consonants that make a syllable of a short word (Czech "prst")
+  shown              letters the game shows from the start (Thai vowel letters): an entry
+                     needs two characters that start with none of them
   gloss_labels       labels of offence the bilingual dictionary writes in the language
   function_words     left out of the coverage figure besides the analyser's function words
   limit              the most entries of the list (the package's size)
@@ -106,6 +108,7 @@ class Language:
     analyse: Optional[Callable] = None
     capitalised: Optional[Callable] = None
     syllabic: str = ""
+    shown: str = ""
     gloss_labels: tuple = ()
     function_words: frozenset = frozenset()
     limit: int = 60000

@@ -201,6 +201,10 @@ def build(code, language, lexicon=None):
         names = {w for w, entries in lex.freedict().items() if glosses.is_name(entries, cased)}
         ranked = [l for l in ranked if l.lower() not in names]
         holders = {l: n for l, n in holders.items() if l.lower() not in names}
+    # What a reader of the language found to be no word its players know (names, foreign
+    # words, fragments of the frequency list's tokens), where nothing else can tell it.
+    unknown = set(offensive.read_list(WORDLISTS / f"unknown-{code}.txt"))
+    ranked = [l for l in ranked if l not in unknown]
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
                                   language.extra_longest, language.extra_lemmas)
     order = ranked + extras
@@ -217,7 +221,8 @@ def build(code, language, lexicon=None):
     candidates += [(s, (lemma_rank[l], 1, -use, l)) for s, (l, use) in forms.items()]
     candidates.sort(key=lambda c: (c[1][:3], ranking.digest(c[0])))
     candidates = [(w, k) for w, k in candidates
-                  if ranking.acceptable(w, bool(language.capitalised), language.syllabic) and w.lower() not in names]
+                  if ranking.acceptable(w, bool(language.capitalised), language.syllabic, language.shown)
+                  and w.lower() not in names and w not in unknown]
     accepted = hunspell.accepts([w for w, _ in candidates], language.hunspell)
     candidates = [(w, k) for w, k in candidates if w in accepted]
     candidates = ranking.one_spelling(candidates, language.spelled, language.same_puzzle)

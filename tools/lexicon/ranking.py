@@ -34,10 +34,18 @@ def characters(word):
     return len(regex.findall(r"\X", word))
 
 
-def acceptable(word, capitalised=False, syllabic=""):
-    """Letters and marks only, at least two characters to find, a vowel in a short word of an
-    alphabet, lower case (German nouns: a capital first)."""
-    if not letters_only(word) or characters(word) < 2:
+def to_find(word, shown=""):
+    """The characters of a word a player has to find: those that do not start with a letter
+    the game shows from the start (`shown`: Thai vowel letters)."""
+    import regex
+    return sum(1 for c in regex.findall(r"\X", word) if c[0] not in shown)
+
+
+def acceptable(word, capitalised=False, syllabic="", shown=""):
+    """Letters and marks only, at least two characters to find (`shown` are letters the game
+    shows from the start), a vowel in a short word of an alphabet, lower case (German nouns: a
+    capital first)."""
+    if not letters_only(word) or (to_find(word, shown) if shown else characters(word)) < 2:
         return False
     if len(word) <= 3 and alphabetic(word) and not (VOWELS | set(syllabic)) & set(word.lower()):
         return False
