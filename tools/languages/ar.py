@@ -33,15 +33,18 @@ ENDINGS = (("ات", "ة", "<pl>"), ("ات", "", "<pl>"), ("ية", "ي", "<f>"), 
            ("تين", "ة", "<odd>"), ("ون", "", "<pl>"), ("ين", "", "<pl>"), ("ان", "", "<odd>"),
            ("ة", "", "<f>"), ("ا", "", "<odd>"), ("وا", "", "<vb>"), ("ت", "", "<vb>"),
            ("تم", "", "<vb>"), ("نا", "", "<vb>"), ("ن", "", "<vb>"), ("تا", "", "<odd>"))
+# How many times more a word must be used than a word that begins with a clitic's letters for
+# a form to be read as the clitic and that word.
+CLITIC_READING = 8
 # The tags of forms that are no entries: a clitic, the dual, the indefinite accusative.
 ODD_TAGS = ("<pro>", "<enc>", "<odd>")
 
 
-def parts(path=None):
-    """(words, function words, names): the stems of the dictionary's parts of nouns,
-    adjectives and verbs, none with a flag of names; of its files of function words; and of its
-    parts of names."""
-    lines = (path or hunspell.HUNSPELL / "ar.dic").read_bytes().decode("utf-8").splitlines()
+def parts(text):
+    """(words, function words, names, nouns) of a .dic text: the stems of the dictionary's parts of nouns,
+    adjectives and verbs, none with a flag of names; of its files of function words; of its
+    parts of names; and of its parts of nouns and adjectives alone."""
+    lines = text.splitlines()
     words, verbs, function, names = set(), set(), set(), set()
     part = state = None
     for i, line in enumerate(lines):
@@ -69,9 +72,10 @@ def parts(path=None):
             names.add(stem)
     # A function word is no lemma, though the verbs hold its letters too ("في", "كان"); nor
     # is an adjective of a name (سوداني of سودان, سوري of سوريا).
+    words = {w for w in words if not (w.endswith("ي") and built_on(w[:-1], names - words))}
+    nouns = set(words)
     words |= verbs - function
-    words = {w for w in words if not (w.endswith("ي") and built_on(w[:-1], names))}
-    return words, function, names
+    return words, function, names, nouns
 
 
 PARTS = {}
@@ -79,7 +83,7 @@ PARTS = {}
 
 def dictionary_parts():
     if not PARTS:
-        PARTS["ar"] = parts()
+        PARTS["ar"] = parts((hunspell.HUNSPELL / "ar.dic").read_bytes().decode("utf-8"))
     return PARTS["ar"]
 
 
@@ -117,7 +121,7 @@ def readings(form):
     return sorted({r for r in out + more if len(r[1]) >= 2})
 
 
-def relative_adjectives(frequency, lemmas):
+def relative_adjectives(frequency, lemmas, names=frozenset()):
     """Relative adjectives (عسكري of عسكر, سياسي of سياسة): a form ending in ي whose word
     without it is a lemma, shown in both genders (عسكري, عسكرية, with or without the
     article)."""
@@ -126,7 +130,7 @@ def relative_adjectives(frequency, lemmas):
         if form.startswith("ال") or not form.endswith("ي") or len(form) < 4:
             continue
         base = form[:-1]
-        if base not in lemmas and base + "ة" not in lemmas:
+        if base not in lemmas and base + "ة" not in lemmas or built_on(base, names):
             continue
         if form + "ة" in frequency or "ال" + form + "ة" in frequency:
             out.add(form)
@@ -141,17 +145,18 @@ def folded(word):
 FOLD = str.maketrans({"أ": "ا", "إ": "ا", "آ": "ا", "ى": "ي"})
 
 
-def analyse(frequency, lemmas):
+def analyse(frequency, lemmas, dictionary=None):
     """{form: [(lemma, tags)]}: the least cut reading of each form that is a lemma shown alone
     or with the article; where a form is a lemma itself and also a more frequent one with a
     clitic ("وقال" of "قال"), that one. Spellings of one word under the game's rule (every alef
-    finds the others, ي finds ى) are one lemma, written as the list shows it most."""
-    lemmas = set(lemmas) | relative_adjectives(frequency, lemmas)
+    finds the others, ي finds ى) are one lemma, written as the list shows it most.
+    `dictionary` is what parts() reads of the dictionary."""
+    _, function, names, nouns = dictionary or dictionary_parts()
+    lemmas = set(lemmas) | relative_adjectives(frequency, lemmas, names - nouns)
     use = {l: frequency.get(l, 0) + frequency.get("ال" + l, 0) for l in lemmas}
     written = {}
     for lemma in sorted((l for l in lemmas if use[l] > 0), key=lambda l: (-use[l], l)):
         written.setdefault(folded(lemma), lemma)
-    function = dictionary_parts()[1]
     out = {}
     for form in frequency:
         if any(w in function for c, w, tags in readings(form) if tags in ("", "<pro>")):
@@ -160,14 +165,29 @@ def analyse(frequency, lemmas):
         if not found:
             continue
         least = found[0][0]
+        best = min((r for r in found if r[0] == least), key=lambda r: (-use[r[1]], r[1], r[2]))
         if least == 0:
-            # A word itself ("وقف"), unless it reads as a clitic and a more frequent word ("وقال").
+            # A word itself ("وقف"), unless it reads as a clitic and a more frequent word
+            # ("وقال" of "قال", "أحبك" of "أحب").
             others = [r for r in found if r[0] > 0 and frequency.get(r[1], 0) > frequency[form]]
-            best = max(others, key=lambda r: (frequency[r[1]], r[1])) if others else found[0]
         else:
-            best = min((r for r in found if r[0] == least), key=lambda r: (-frequency.get(r[1], 0), r[1], r[2]))
+            # A form of a word whose first letters are a clitic's, unless it reads as the clitic
+            # and a word of three letters or more used many times more ("ووقعت" of "وقع").
+            others = [r for r in found if "<pro>" in r[2] and "<pro>" not in best[2] and len(r[1]) >= 3
+                      and use[r[1]] > CLITIC_READING * use[best[1]]]
+        if others:
+            best = max(others, key=lambda r: (frequency.get(r[1], 0), -r[0], r[1]))
         out[form] = [(best[1], best[2])]
     return out
+
+
+class FunctionWords:
+    """The dictionary's function words, with a proclitic or without ("وهو"): the coverage
+    figure leaves them out. Read from the dictionary when first asked."""
+
+    def __contains__(self, form):
+        function = dictionary_parts()[1]
+        return any(w in function for c, w, tags in readings(form) if tags in ("", "<pro>"))
 
 
 LANGUAGE = Language(
@@ -179,6 +199,6 @@ LANGUAGE = Language(
     odd_forms=(r"(?:ه|ها|هم|هن|هما|ك|كم|كن|كما|تما|تموه|نا|ني|ان|ين)$", r"^(?:و|ف|ب|ل|ك)?ال", r"^لل",
                r"^(?:و|ف)"),
     odd_lemmas=(r"^ال",),
-    odd_tags=ODD_TAGS, word_stems=word_stems, analyse=analyse, same_puzzle=folded,
+    odd_tags=ODD_TAGS, function_words=FunctionWords(), word_stems=word_stems, analyse=analyse, same_puzzle=folded,
     names_by_gloss=True, extra_lemmas=0, limit=40000,
 )
