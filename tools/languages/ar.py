@@ -28,11 +28,12 @@ PROCLITICS = ("وال", "فال", "بال", "كال", "ولل", "فلل", "لل"
 # Attached pronouns.
 ENCLITICS = ("كما", "هما", "هم", "هن", "كم", "كن", "ها", "نا", "ني", "ه", "ك", "ي")
 # Endings of number, gender, case and person: (ending, what the lemma ends in instead, tag).
-# The tag <odd> marks the forms no entry is: the dual, the indefinite accusative (كتابا).
+# The tag <odd> marks the forms no entry is: the dual, the indefinite accusative (كتابا), the
+# feminine plural of verbs.
 ENDINGS = (("ات", "ة", "<pl>"), ("ات", "", "<pl>"), ("ية", "ي", "<f>"), ("تان", "ة", "<odd>"),
            ("تين", "ة", "<odd>"), ("ون", "", "<pl>"), ("ين", "", "<pl>"), ("ان", "", "<odd>"),
            ("ة", "", "<f>"), ("ا", "", "<odd>"), ("وا", "", "<vb>"), ("ت", "", "<vb>"),
-           ("تم", "", "<vb>"), ("نا", "", "<vb>"), ("ن", "", "<vb>"), ("تا", "", "<odd>"))
+           ("تم", "", "<vb>"), ("نا", "", "<vb>"), ("ن", "", "<odd>"), ("تا", "", "<odd>"))
 # How many times more a word must be used than a word that begins with a clitic's letters for
 # a form to be read as the clitic and that word.
 CLITIC_READING = 8
