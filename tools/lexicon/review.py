@@ -84,7 +84,8 @@ def coverage(code, language, top=1000):
         if not any(ranking.acceptable(s, bool(language.capitalised), language.syllabic, language.shown)
                    for s in spellings):
             continue  # a letter, an abbreviation ("km"), a form with a digit, a word with too few characters to find
-        if is_name(spellings, lex) or form in unknown or function_word(form, language, lex, freedict):
+        said = [l for ls in lex.form_lemmas.get(form, {}).values() for l in ls] + [form]
+        if is_name(spellings, lex) or unknown.intersection(said) or function_word(form, language, lex, freedict):
             continue
         counted += 1
         lemmas = [l for ls in lex.form_lemmas.get(form, {}).values() for l in ls] + spellings
