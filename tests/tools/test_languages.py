@@ -60,3 +60,59 @@ def test_russian_is_written_with_ye():
 ])
 def test_german_nouns(stem, flags, noun):
     assert de.is_noun(stem, flags, {"tür", "haus"}) == noun
+
+
+# A dictionary of ar.dic's parts: function words, names, nouns (a name's flag and a name's
+# adjective among them), verbs.
+ARABIC_DIC = """9
+::::::::::::::
+stopwords.dic
+::::::::::::::
+أما
+::::::::::::::
+names.dic
+::::::::::::::
+###أسماء\t3
+سوريا/57
+##اسم-جامد##
+كتاب/67
+مدرسة/72
+سوري/58
+بلوتون/92
+::::::::::::::
+verb.huns.dic
+::::::::::::::
+قال/275\t1
+أما/230\t2
+"""
+
+
+def test_arabic_dictionary_parts():
+    from languages import ar
+    words, function, names, nouns = ar.parts(ARABIC_DIC)
+    assert words == {"كتاب", "مدرسة", "قال"}
+    assert (function, names, nouns) == ({"أما"}, {"سوريا", "بلوتون"}, {"كتاب", "مدرسة"})
+
+
+@pytest.mark.parametrize("form, analysis", [
+    ("الكتاب", [("كتاب", "<pro>")]),
+    ("كتابهما", [("كتاب", "<enc>")]),
+    ("مدرستها", [("مدرسة", "<enc>")]),
+    ("مدارس", None),                    # no lemma reads it
+    ("وقال", [("قال", "<pro>")]),
+    ("ووقعت", [("وقع", "<pro><vb>")]),   # a clitic and a word used many times more
+    ("وزير", [("وزير", "")]),            # a word used more than "زير"
+    ("وأما", None),                      # a function word with a clitic
+    ("سياسي", [("سياسي", "")]),          # a relative adjective, in both genders
+    ("سوري", None),                      # the adjective of a name
+    ("امن", [("أمن", "")]),              # the spelling written most
+])
+def test_arabic_forms_read_as_their_lemmas(form, analysis):
+    from languages import ar
+    frequency = {"الكتاب": 9e-5, "كتاب": 5e-5, "كتابهما": 1e-6, "مدرستها": 2e-6, "مدرسة": 3e-5, "مدارس": 2e-6,
+                 "وقال": 5e-5, "قال": 4e-4, "ووقعت": 3e-6, "ووقع": 1e-6, "وقع": 9e-5, "وزير": 9e-5, "زير": 1e-6,
+                 "وأما": 2e-5, "سياسي": 4e-5, "السياسية": 6e-5, "سياسة": 5e-5, "سوري": 3e-5, "سورية": 2e-5,
+                 "أمن": 6e-5, "امن": 1e-5}
+    lemmas = {"كتاب", "مدرسة", "قال", "وقع", "ووقع", "وزير", "زير", "أما", "سياسة", "سور", "أمن", "امن"}
+    dictionary = (lemmas, {"أما"}, {"سوريا"}, lemmas - {"سور"})
+    assert ar.analyse(frequency, lemmas, dictionary).get(form) == analysis

@@ -63,10 +63,22 @@ def test_acceptable(word, capitalised, syllabic, ok):
     assert ranking.acceptable(word, capitalised, syllabic) == ok
 
 
+@pytest.mark.parametrize("word, ok", [
+    ("กอด", True),    # ก and ด to find; อ is shown
+    ("กอ", False),
+    ("ไป", False),    # ไ is shown
+    ("ใจดี", True),
+])
+def test_acceptable_counts_the_characters_to_find(word, ok):
+    assert ranking.acceptable(word, shown="เแโใไาะำอฤฦๅๆ") == ok
+
+
 def test_one_spelling_keeps_the_better_ranked():
     ye = lambda w: w.replace("ё", "е")
     assert ranking.one_spelling([("актёр", 1), ("актер", 2), ("всё", 3), ("все", 4)], ye) == [("актер", 1), ("все", 3)]
     assert ranking.one_spelling([("Freund", 1), ("freund", 2)], lambda w: w) == [("Freund", 1)]
+    alef = lambda w: w.replace("آ", "ا").replace("أ", "ا")
+    assert ranking.one_spelling([("أمن", 1), ("آمن", 2), ("امن", 3)], lambda w: w, alef) == [("أمن", 1)]
 
 
 def test_segment_cuts_at_the_longest_word():

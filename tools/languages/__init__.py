@@ -39,10 +39,20 @@ The knobs, with their defaults (see Language below):
   stemmer_lemmas     the stems hunspell's stemmer gives that it accepts as words are lemmas
                      too (Hungarian, whose dictionary writes derived words' stems)
   odd_lemmas         regular expressions: a lemma matching one is never an entry
+  word_stems         a function (stems) -> the dictionary's stems that may be lemmas (Arabic
+                     leaves out its dictionary's parts of names and function words)
+  analyse            the language's own analyser, instead of hunspell's stemmer and Apertium:
+                     a function ({form: frequency}, lemmas) -> {form: [(lemma, tags)]} (Arabic,
+                     where hunspell gives a form hundreds of stems); its lemmas that hunspell
+                     accepts are lemmas too, and odd_tags reads its tags
   respell            a function giving the spelling an entry is written in (Russian ё)
+  same_puzzle        a function giving the letters a player sees of an entry, where the game
+                     makes some letters one (Arabic alefs): two entries it makes one stay once
   capitalised        a function (stems, affixes) -> the capitalised stems that are words
                      (German nouns); by default a capitalised stem is a name and goes
   syllabic           consonants that make a syllable of a short word (Czech "prst")
+  shown              letters the game shows from the start (Thai vowel letters): an entry
+                     needs two characters that start with none of them
   gloss_labels       labels of offence the bilingual dictionary writes in the language
   function_words     left out of the coverage figure besides the analyser's function words
   limit              the most entries of the list (the package's size)
@@ -93,8 +103,12 @@ class Language:
     names_by_twins: bool = False
     stemmer_lemmas: bool = False
     respell: Optional[Callable[[str], str]] = None
+    same_puzzle: Optional[Callable[[str], str]] = None
+    word_stems: Optional[Callable] = None
+    analyse: Optional[Callable] = None
     capitalised: Optional[Callable] = None
     syllabic: str = ""
+    shown: str = ""
     gloss_labels: tuple = ()
     function_words: frozenset = frozenset()
     limit: int = 60000

@@ -82,6 +82,8 @@ class Lexicon:
         self.language = language
         affixes = hunspell.Affixes.read(hunspell.HUNSPELL / f"{language.hunspell}.aff")
         stems = hunspell.read_stems(hunspell.HUNSPELL / f"{language.hunspell}.dic", affixes)
+        if language.word_stems:
+            stems = language.word_stems(stems)
         self.affixes = affixes
         self.lemmas = dictionary_lemmas(language, affixes, stems)
         self.capitalised_stems = {language.spelled(sources.nfc(s)) for s, _ in stems if s[:1].isupper()}
@@ -94,8 +96,13 @@ class Lexicon:
         accepted = hunspell.accepts(queried, language.hunspell)
         self.variants = {f: [s for s in ss if s in accepted] for f, ss in spellings.items()}
         self.variants = {f: ss for f, ss in self.variants.items() if ss}
-        self.stems = hunspell.stems([s for ss in self.variants.values() for s in ss], language.hunspell)
-        self.analyses = sources.apertium(list(self.variants), language.analyser[0]) if language.analyser else {}
+        if language.analyse:
+            # The language's own analyser reads the forms, instead of hunspell's stemmer.
+            self.stems = {}
+            self.analyses = language.analyse({f: self.frequency[f] for f in self.variants}, set(self.lemmas))
+        else:
+            self.stems = hunspell.stems([s for ss in self.variants.values() for s in ss], language.hunspell)
+            self.analyses = sources.apertium(list(self.variants), language.analyser[0]) if language.analyser else {}
         if language.stemmer_lemmas:
             # The stemmer's stems that hunspell accepts as words are lemmas too: a dictionary
             # that writes each word's stem in its morphology (Hungarian "élő" of "él") gives
@@ -194,6 +201,10 @@ def build(code, language, lexicon=None):
         names = {w for w, entries in lex.freedict().items() if glosses.is_name(entries, cased)}
         ranked = [l for l in ranked if l.lower() not in names]
         holders = {l: n for l, n in holders.items() if l.lower() not in names}
+    # What a reader of the language found to be no word its players know (names, foreign
+    # words, fragments of the frequency list's tokens), where nothing else can tell it.
+    unknown = set(offensive.read_list(WORDLISTS / f"unknown-{code}.txt"))
+    ranked = [l for l in ranked if l not in unknown]
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
                                   language.extra_longest, language.extra_lemmas)
     order = ranked + extras
@@ -210,10 +221,11 @@ def build(code, language, lexicon=None):
     candidates += [(s, (lemma_rank[l], 1, -use, l)) for s, (l, use) in forms.items()]
     candidates.sort(key=lambda c: (c[1][:3], ranking.digest(c[0])))
     candidates = [(w, k) for w, k in candidates
-                  if ranking.acceptable(w, bool(language.capitalised), language.syllabic) and w.lower() not in names]
+                  if ranking.acceptable(w, bool(language.capitalised), language.syllabic, language.shown)
+                  and w.lower() not in names and w not in unknown]
     accepted = hunspell.accepts([w for w, _ in candidates], language.hunspell)
     candidates = [(w, k) for w, k in candidates if w in accepted]
-    candidates = ranking.one_spelling(candidates, language.spelled)
+    candidates = ranking.one_spelling(candidates, language.spelled, language.same_puzzle)
 
     check = offensive.Filter(code, lex.lemmas, [w for w, _ in candidates])
     english = offensive.Filter("en")

@@ -34,10 +34,18 @@ def characters(word):
     return len(regex.findall(r"\X", word))
 
 
-def acceptable(word, capitalised=False, syllabic=""):
-    """Letters and marks only, at least two characters to find, a vowel in a short word of an
-    alphabet, lower case (German nouns: a capital first)."""
-    if not letters_only(word) or characters(word) < 2:
+def to_find(word, shown=""):
+    """The characters of a word a player has to find: those that do not start with a letter
+    the game shows from the start (`shown`: Thai vowel letters)."""
+    import regex
+    return sum(1 for c in regex.findall(r"\X", word) if c[0] not in shown)
+
+
+def acceptable(word, capitalised=False, syllabic="", shown=""):
+    """Letters and marks only, at least two characters to find (`shown` are letters the game
+    shows from the start), a vowel in a short word of an alphabet, lower case (German nouns: a
+    capital first)."""
+    if not letters_only(word) or (to_find(word, shown) if shown else characters(word)) < 2:
         return False
     if len(word) <= 3 and alphabetic(word) and not (VOWELS | set(syllabic)) & set(word.lower()):
         return False
@@ -150,16 +158,17 @@ def choose_forms(frequency, form_lemmas, lemma_rank, least, growth, odd):
     return out
 
 
-def one_spelling(entries, respell):
+def one_spelling(entries, respell, same=None):
     """Entries that are one word under the list's spelling rule are one: each entry is
     written as `respell` gives it, and where two meet (Russian актёр and актер, or two that
-    differ only in case, as the game plays entries in lower case) the better ranked stays.
+    differ only in case, as the game plays entries in lower case, or two that `same` makes
+    one puzzle, as Arabic alefs) the better ranked stays.
     `entries` is [(word, key)] best first; returns the same, respelled, each once."""
     seen = set()
     out = []
     for word, key in entries:
         spelled = respell(word)
-        folded = spelled.lower()
+        folded = (same(spelled) if same else spelled).lower()
         if folded in seen:
             continue
         seen.add(folded)

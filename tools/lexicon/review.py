@@ -5,6 +5,7 @@ import random
 import re
 
 import languages
+import offensive
 from lexicon import build, ranking
 
 # Length classes of the sample, in characters as the game counts them.
@@ -71,15 +72,20 @@ def coverage(code, language, top=1000):
     entries = build.ROOT / "Dictionary" / f"{code}.txt"
     listed = {e.lower() for e in entries.read_bytes().decode("utf-8").split("\n") if e}
     freedict = lex.freedict()
+    # What a reader found to be no word of the language's players (names, foreign words) is
+    # left out like names.
+    unknown = set(offensive.read_list(build.WORDLISTS / f"unknown-{code}.txt"))
     counted = covered = 0
     missing = []
     for form in sorted(lex.variants, key=lambda f: (-lex.frequency[f], f)):
         if counted >= top:
             break
         spellings = lex.variants[form]
-        if not any(ranking.acceptable(s, bool(language.capitalised), language.syllabic) for s in spellings):
-            continue  # a letter, an abbreviation ("km"), a form with a digit
-        if is_name(spellings, lex) or function_word(form, language, lex, freedict):
+        if not any(ranking.acceptable(s, bool(language.capitalised), language.syllabic, language.shown)
+                   for s in spellings):
+            continue  # a letter, an abbreviation ("km"), a form with a digit, a word with too few characters to find
+        said = [l for ls in lex.form_lemmas.get(form, {}).values() for l in ls] + [form]
+        if is_name(spellings, lex) or unknown.intersection(said) or function_word(form, language, lex, freedict):
             continue
         counted += 1
         lemmas = [l for ls in lex.form_lemmas.get(form, {}).values() for l in ls] + spellings
