@@ -36,6 +36,13 @@ The knobs, with their defaults (see Language below):
   names_by_twins     a lowercase lemma whose capitalised twin is also a stem ("celia",
                      "Celia") and that no known-word source holds is a name (where those
                      sources are large)
+  twins_need_freedict  only the bilingual dictionary, or the analyser reading the word as
+                     no name, spares such a lemma (where the word list holds names too)
+  attested           a lemma that neither the frequency list, a known-word source nor the
+                     analyser knows is no entry: hunspell's stemmer made it of another
+                     word's forms (Brazilian "lindar" of "linda")
+  need_known         a lemma of at most this many letters is an entry only where a
+                     known-word source holds it or the analyser gives it (0: no such rule)
   stemmer_lemmas     the stems hunspell's stemmer gives that it accepts as words are lemmas
                      too (Hungarian, whose dictionary writes derived words' stems)
   odd_lemmas         regular expressions: a lemma matching one is never an entry
@@ -91,6 +98,9 @@ class Language:
     english_loans: bool = True
     names_by_gloss: bool = False
     names_by_twins: bool = False
+    twins_need_freedict: bool = False
+    attested: bool = False
+    need_known: int = 0
     stemmer_lemmas: bool = False
     respell: Optional[Callable[[str], str]] = None
     capitalised: Optional[Callable] = None

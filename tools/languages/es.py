@@ -9,5 +9,6 @@ LANGUAGE = Language(
     freedict="spa", words="spanish", words_package="wspanish",
     forms_need_analysis=True, odd_tags=("+",),
     extra_sources=2,
-    names_by_twins=True,
+    names_by_twins=True, twins_need_freedict=True,
+    attested=True, need_known=99,
 )

@@ -9,5 +9,6 @@ LANGUAGE = Language(
     freedict="fra", words="french", words_package="wfrench",
     odd_tags=("<ifi>", "<pis>", "+"),
     extra_sources=2,
-    names_by_twins=True,
+    names_by_twins=True, twins_need_freedict=True,
+    attested=True, need_known=99,
 )

@@ -8,7 +8,9 @@ LANGUAGE = Language(
     frequency=("wordfreq", "it"),
     analyser=("apertium-spa-ita/ita-spa.automorf.bin", "apertium-spa-ita"),
     freedict="ita", words="italian", words_package="witalian",
-    odd_tags=("+",), odd_forms=(rf"(?:ando|endo|ato|uto|ito|ar|er|ir){CLITICS}+$",),
+    odd_tags=("+",), odd_forms=(rf"(?:ando|endo|ato|uto|ito|ar|er|ir){CLITICS}+$", r"[^aeiouàèéìíòóù]$"),
+    odd_lemmas=(rf"^(?:glie|[mtscv]e){CLITICS}$", r"^(?:ecc|etc)$"),
     extra_sources=2,
-    names_by_twins=True,
+    names_by_twins=True, twins_need_freedict=True,
+    attested=True, need_known=5,
 )

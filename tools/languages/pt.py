@@ -14,6 +14,6 @@ LANGUAGE = Language(
     analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
     freedict="por", words="portuguese", words_package="wportuguese",
     odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
-    extra_sources=1, extra_lemmas=4000,
-    names_by_twins=True,
+    extra_sources=2,
+    names_by_twins=True, twins_need_freedict=True,
 )

@@ -10,5 +10,6 @@ LANGUAGE = Language(
     freedict="por", words="brazilian", words_package="wbrazilian",
     odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
     extra_sources=2,
-    names_by_twins=True,
+    names_by_twins=True, twins_need_freedict=True,
+    attested=True, need_known=99,
 )
