@@ -12,6 +12,11 @@ The knobs, with their defaults (see Language below):
   analyser           an Apertium .automorf.bin (relative to /usr/share/apertium) that gives
                      the lemma of irregular forms, with its Debian package
   freedict, mythes, words   the known-word sources past the frequency list
+  words_cased        the word list is read as written: a lowercase lemma is known only where
+                     it stands there in lower case ("Jorge" tells no word "jorge")
+  own_form_share     a form shared by several lemmas goes to them by the use of their own
+                     dictionary forms too, not only of the forms of one lemma alone (nouns
+                     whose every form is also a verb's: Spanish "casa", "casas" of "casar")
   min_use            the least use (per million words) of a lemma's forms that ranks it
   extra_lemmas       the most lemmas taken from the known-word sources past the frequency list
   extra_sources      how many known-word sources must hold such a lemma
@@ -83,6 +88,8 @@ class Language:
     mythes_package: Optional[str] = None
     words: Optional[str] = None
     words_package: Optional[str] = None
+    words_cased: bool = False
+    own_form_share: bool = False
     min_use: float = 1.0
     extra_lemmas: int = 10000
     extra_sources: int = 1

@@ -6,9 +6,9 @@ LANGUAGE = Language(
     name="Spanish", hunspell="es_ES", source="hunspell-es", licence="GPL-3+ or LGPL-3+ or MPL-1.1+",
     licence_part="es", frequency=("wordfreq", "es"),
     analyser=("apertium-spa-cat/spa-cat.automorf.bin", "apertium-spa-cat"),
-    freedict="spa", words="spanish", words_package="wspanish",
+    freedict="spa", words="spanish", words_package="wspanish", words_cased=True,
     forms_need_analysis=True, odd_tags=("+",),
     extra_sources=2,
-    names_by_twins=True, twins_need_freedict=True,
+    own_form_share=True, names_by_twins=True, twins_need_freedict=True,
     attested=True, need_known=99,
 )

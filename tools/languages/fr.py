@@ -6,9 +6,9 @@ LANGUAGE = Language(
     name="French", hunspell="fr", source="hunspell-fr-classical", licence="MPL-2.0",
     frequency=("wordfreq", "fr"),
     analyser=("apertium-fra-cat/fra-cat.automorf.bin", "apertium-fra-cat"),
-    freedict="fra", words="french", words_package="wfrench",
+    freedict="fra", words="french", words_package="wfrench", words_cased=True,
     odd_tags=("<ifi>", "<pis>", "+"),
     extra_sources=2,
-    names_by_twins=True, twins_need_freedict=True,
+    own_form_share=True, names_by_twins=True, twins_need_freedict=True,
     attested=True, need_known=99,
 )

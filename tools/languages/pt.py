@@ -12,8 +12,8 @@ LANGUAGE = Language(
     name="Portuguese", hunspell="pt_PT", source="hunspell-pt-pt", licence="GPL-2 or LGPL-2.1 or MPL-1.1",
     licence_part="pt_PT", frequency=("wordfreq", "pt"),
     analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
-    freedict="por", words="portuguese", words_package="wportuguese",
+    freedict="por", words="portuguese", words_package="wportuguese", words_cased=True,
     odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
     extra_sources=2,
-    names_by_twins=True, twins_need_freedict=True,
+    own_form_share=True, names_by_twins=True, twins_need_freedict=True,
 )

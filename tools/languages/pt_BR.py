@@ -7,9 +7,9 @@ LANGUAGE = Language(
     name="Brazilian Portuguese", hunspell="pt_BR", source="hunspell-pt-br", licence="LGPL-3 or MPL",
     licence_part="pt_BR", frequency=("wordfreq", "pt"),
     analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
-    freedict="por", words="brazilian", words_package="wbrazilian",
+    freedict="por", words="brazilian", words_package="wbrazilian", words_cased=True,
     odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
     extra_sources=2,
-    names_by_twins=True, twins_need_freedict=True,
+    own_form_share=True, names_by_twins=True, twins_need_freedict=True,
     attested=True, need_known=99,
 )

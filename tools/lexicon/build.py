@@ -128,7 +128,7 @@ class Lexicon:
                             and not any(s[:1].isupper() and s in self.lemmas for s in found)):
                         self.lemmas[spelling] = [""]
         self.form_lemmas = ranking.lemmas_of_forms(self.variants, self.stems, self.analyses, self.lemmas)
-        self.score = ranking.score_lemmas(self.frequency, self.form_lemmas)
+        self.score = ranking.score_lemmas(self.frequency, self.form_lemmas, language.own_form_share)
         if language.segment:
             # A frequency list's token of several words written together counts for each.
             for form, use in self.frequency.items():
@@ -147,7 +147,7 @@ class Lexicon:
             if language.mythes:
                 sets.append(sources.mythes_words(language.mythes))
             if language.words:
-                sets.append(sources.word_list(language.words))
+                sets.append(sources.word_list(language.words, lower=not language.words_cased))
             self._known_sets = sets
         return self._known_sets
 
