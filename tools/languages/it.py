@@ -9,7 +9,7 @@ LANGUAGE = Language(
     analyser=("apertium-spa-ita/ita-spa.automorf.bin", "apertium-spa-ita"),
     freedict="ita", words="italian", words_package="witalian", words_cased=True,
     odd_tags=("+",), odd_forms=(rf"(?:ando|endo|ato|uto|ito|ar|er|ir){CLITICS}+$", r"[^aeiouàèéìíòóù]$"),
-    odd_lemmas=(rf"^(?:glie|[mtscv]e){CLITICS}$", r"^(?:ecc|etc)$"),
+    odd_lemmas=(rf"^glie{CLITICS}$", r"^(?:ecc|etc)$"),
     extra_sources=2,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
     attested=True, need_known=5,
