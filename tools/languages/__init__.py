@@ -12,8 +12,9 @@ The knobs, with their defaults (see Language below):
   analyser           an Apertium .automorf.bin (relative to /usr/share/apertium) that gives
                      the lemma of irregular forms, with its Debian package
   freedict, mythes, words   the known-word sources past the frequency list
-  words_cased        the word list is read as written: a lowercase lemma is known only where
-                     it stands there in lower case ("Jorge" tells no word "jorge")
+  words_cased        the word list and the thesaurus are read as written: a lowercase lemma
+                     is known only where it stands there in lower case ("Jorge" tells no
+                     word "jorge")
   own_form_share     a form shared by several lemmas goes to them by the use of their own
                      dictionary forms too, not only of the forms of one lemma alone (nouns
                      whose every form is also a verb's: Spanish "casa", "casas" of "casar")

@@ -7,8 +7,9 @@ LANGUAGE = Language(
     licence_part="es", frequency=("wordfreq", "es"),
     analyser=("apertium-spa-cat/spa-cat.automorf.bin", "apertium-spa-cat"),
     freedict="spa", words="spanish", words_package="wspanish", words_cased=True,
+    mythes="th_es_ES_v2", mythes_package="mythes-es",
     forms_need_analysis=True, odd_tags=("+",),
-    extra_sources=2,
+    extra_sources=3, form_use=5.0,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
     attested=True, need_known=99,
 )

@@ -7,8 +7,9 @@ LANGUAGE = Language(
     frequency=("wordfreq", "fr"),
     analyser=("apertium-fra-cat/fra-cat.automorf.bin", "apertium-fra-cat"),
     freedict="fra", words="french", words_package="wfrench", words_cased=True,
+    mythes="thes_fr", mythes_package="mythes-fr",
     odd_tags=("<ifi>", "<pis>", "+"),
-    extra_sources=2,
+    extra_sources=3, form_use=5.0,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
     attested=True, need_known=99,
 )

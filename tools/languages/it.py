@@ -8,9 +8,10 @@ LANGUAGE = Language(
     frequency=("wordfreq", "it"),
     analyser=("apertium-spa-ita/ita-spa.automorf.bin", "apertium-spa-ita"),
     freedict="ita", words="italian", words_package="witalian", words_cased=True,
+    mythes="th_it_IT_v2", mythes_package="mythes-it",
     odd_tags=("+",), odd_forms=(rf"(?:ando|endo|ato|uto|ito|ar|er|ir){CLITICS}+$", r"[^aeiouàèéìíòóù]$"),
     odd_lemmas=(rf"^glie{CLITICS}$", r"^(?:ecc|etc)$"),
-    extra_sources=2,
+    extra_sources=3, form_use=5.0,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
     attested=True, need_known=5,
 )

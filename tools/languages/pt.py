@@ -13,7 +13,8 @@ LANGUAGE = Language(
     licence_part="pt_PT", frequency=("wordfreq", "pt"),
     analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
     freedict="por", words="portuguese", words_package="wportuguese", words_cased=True,
+    mythes="th_pt_PT_v2", mythes_package="mythes-pt-pt",
     odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
-    extra_sources=2,
+    extra_sources=3, form_use=5.0,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
 )

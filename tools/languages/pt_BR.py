@@ -8,8 +8,9 @@ LANGUAGE = Language(
     licence_part="pt_BR", frequency=("wordfreq", "pt"),
     analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
     freedict="por", words="brazilian", words_package="wbrazilian", words_cased=True,
+    mythes="th_pt_BR", mythes_package="mythes-pt-br",
     odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
-    extra_sources=2,
+    extra_sources=3, form_use=5.0,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
     attested=True, need_known=99,
 )

@@ -145,7 +145,7 @@ class Lexicon:
             if language.freedict:
                 sets.append(set(self.freedict()))
             if language.mythes:
-                sets.append(sources.mythes_words(language.mythes))
+                sets.append(sources.mythes_words(language.mythes, lower=not language.words_cased))
             if language.words:
                 sets.append(sources.word_list(language.words, lower=not language.words_cased))
             self._known_sets = sets
