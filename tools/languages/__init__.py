@@ -36,6 +36,8 @@ The knobs, with their defaults (see Language below):
   english_loans      a frequent lemma of four letters or more that is an English word
                      (Debian's wamerican) and that no known-word source of the language
                      holds is foreign: not an entry
+  loans_need_freedict  such a word of at most this many letters is foreign unless the
+                     bilingual dictionary holds it or the analyser knows it (0: no such rule)
   names_by_gloss     a lemma whose English glosses are all names in English (Debian's
                      wamerican has them only capitalised) is a name (for a script without
                      capitals: Arabic)
@@ -47,6 +49,8 @@ The knobs, with their defaults (see Language below):
   attested           a lemma that neither the frequency list, a known-word source nor the
                      analyser knows is no entry: hunspell's stemmer made it of another
                      word's forms (Brazilian "lindar" of "linda")
+  unlisted_need_analysis  a lemma the frequency list lacks is an entry only where the
+                     bilingual dictionary holds it or the analyser gives it
   need_known         a lemma of at most this many letters is an entry only where a
                      known-word source holds it or the analyser gives it (0: no such rule)
   stemmer_lemmas     the stems hunspell's stemmer gives that it accepts as words are lemmas
@@ -109,6 +113,8 @@ class Language:
     twins_need_freedict: bool = False
     attested: bool = False
     need_known: int = 0
+    unlisted_need_analysis: bool = False
+    loans_need_freedict: int = 0
     stemmer_lemmas: bool = False
     respell: Optional[Callable[[str], str]] = None
     capitalised: Optional[Callable] = None

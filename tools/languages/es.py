@@ -11,5 +11,5 @@ LANGUAGE = Language(
     forms_need_analysis=True, odd_tags=("+",),
     extra_sources=3, form_use=5.0,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
-    attested=True, need_known=99,
+    attested=True, need_known=99, unlisted_need_analysis=True,
 )

@@ -1,7 +1,7 @@
 """Brazilian Portuguese: hunspell-pt-br. As Portuguese (tools/languages/pt.py): vós forms,
 attached pronouns, augmentatives are odd."""
 from languages import Language
-from languages.pt import ODD_FORMS, ODD_TAGS
+from languages.pt import ODD_FORMS, ODD_LEMMAS, ODD_TAGS
 
 LANGUAGE = Language(
     name="Brazilian Portuguese", hunspell="pt_BR", source="hunspell-pt-br", licence="LGPL-3 or MPL",
@@ -9,7 +9,7 @@ LANGUAGE = Language(
     analyser=("apertium-por-cat/por-cat.automorf.bin", "apertium-por-cat"),
     freedict="por", words="brazilian", words_package="wbrazilian", words_cased=True,
     mythes="th_pt_BR", mythes_package="mythes-pt-br",
-    odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, forms_need_analysis=True,
+    odd_tags=ODD_TAGS, odd_forms=ODD_FORMS, odd_lemmas=ODD_LEMMAS, forms_need_analysis=True,
     extra_sources=3, form_use=5.0,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
     attested=True, need_known=99,

@@ -171,12 +171,19 @@ def known_scores(lex, holders, language):
     known-word source holds and the analyser never gives goes where the frequency list lacks
     it too (`attested`: Brazilian "lindar", which hunspell's stemmer makes of "linda" and
     "lindo") or where it has at most `need_known` letters (abbreviations, interjections,
-    foreign words: "op", "lol"). A frequent form whose every lemma went so is a lemma of its
+    foreign words: "op", "lol"); with `unlisted_need_analysis`, a lemma the frequency list
+    lacks needs the bilingual dictionary or the analyser (Spanish "murciar", which the
+    stemmer makes of "murcia"). A frequent form whose every lemma went so is a lemma of its
     own where a known-word source holds it ("lindo")."""
     said = lex.analysed_lemmas()
+    unlisted = language.unlisted_need_analysis
 
     def unknown(lemma):
-        if holders.get(lemma) or lemma in said:
+        if lemma in said:
+            return False
+        if unlisted and lemma not in lex.frequency and lemma.lower() not in lex.freedict():
+            return True
+        if holders.get(lemma):
             return False
         return (language.attested and lemma not in lex.frequency) or len(lemma) <= language.need_known
 
@@ -216,7 +223,7 @@ def build(code, language, lexicon=None):
     lex = lexicon or Lexicon(code, language)
     holders = lex.holders()
     score = lex.score
-    if language.attested or language.need_known:
+    if language.attested or language.need_known or language.unlisted_need_analysis:
         score = known_scores(lex, holders, language)
         holders.update(lex.holders([l for l in score if l not in holders]))
     ranked = ranking.rank_lemmas(score, language.min_use / 1e6)
@@ -235,8 +242,20 @@ def build(code, language, lexicon=None):
     if language.english_loans:
         # English words in the frequency list (film titles, songs, loans) that no source of the
         # language itself holds are foreign words to its readers.
+        # A short one (`loans_need_freedict` letters at most) stays only where the bilingual
+        # dictionary holds it or the analyser knows it: the word lists hold "funky" and "bang".
         english = {w for w in sources.word_list("american-english", lower=False) if w.islower()}
-        ranked = [l for l in ranked if holders.get(l) or len(l) < 4 or l.lower() not in english]
+        strict = language.loans_need_freedict
+        said = lex.analysed_lemmas() if strict else set()
+
+        def native(lemma):
+            if lemma.lower() not in english:
+                return True
+            if len(lemma) <= strict:
+                return lemma.lower() in lex.freedict() or lemma in said
+            return bool(holders.get(lemma)) or len(lemma) < 4
+
+        ranked = [l for l in ranked if native(l)]
     names = set()
     if language.names_by_gloss:
         cased = sources.word_list("american-english", lower=False)
