@@ -51,6 +51,9 @@ The knobs, with their defaults (see Language below):
                      word's forms (Brazilian "lindar" of "linda")
   unlisted_need_analysis  a lemma the frequency list lacks is an entry only where the
                      bilingual dictionary holds it or the analyser gives it
+  bare_need_known    a stem without affix flags is an entry only where a known-word source
+                     holds it or the analyser gives it (the dictionary lists names and
+                     foreign words so: Italian "tahiti")
   need_known         a lemma of at most this many letters is an entry only where a
                      known-word source holds it or the analyser gives it (0: no such rule)
   stemmer_lemmas     the stems hunspell's stemmer gives that it accepts as words are lemmas
@@ -114,6 +117,7 @@ class Language:
     attested: bool = False
     need_known: int = 0
     unlisted_need_analysis: bool = False
+    bare_need_known: bool = False
     loans_need_freedict: int = 0
     stemmer_lemmas: bool = False
     respell: Optional[Callable[[str], str]] = None

@@ -13,5 +13,5 @@ LANGUAGE = Language(
     odd_lemmas=(rf"^glie{CLITICS}$", r"^(?:ecc|etc)$"),
     extra_sources=3, form_use=5.0,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
-    attested=True, need_known=5,
+    attested=True, need_known=5, bare_need_known=True,
 )

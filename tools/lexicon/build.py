@@ -173,7 +173,8 @@ def known_scores(lex, holders, language):
     "lindo") or where it has at most `need_known` letters (abbreviations, interjections,
     foreign words: "op", "lol"); with `unlisted_need_analysis`, a lemma the frequency list
     lacks needs the bilingual dictionary or the analyser (Spanish "murciar", which the
-    stemmer makes of "murcia"). A frequent form whose every lemma went so is a lemma of its
+    stemmer makes of "murcia"); with `bare_need_known`, so does a stem without affix flags
+    (Italian "tahiti", "bersani"). A frequent form whose every lemma went so is a lemma of its
     own where a known-word source holds it ("lindo")."""
     said = lex.analysed_lemmas()
     unlisted = language.unlisted_need_analysis
@@ -185,6 +186,8 @@ def known_scores(lex, holders, language):
             return True
         if holders.get(lemma):
             return False
+        if language.bare_need_known and not any(lex.lemmas.get(lemma, ())):
+            return True
         return (language.attested and lemma not in lex.frequency) or len(lemma) <= language.need_known
 
     dropped = {l for l in lex.score if unknown(l)}
@@ -223,7 +226,7 @@ def build(code, language, lexicon=None):
     lex = lexicon or Lexicon(code, language)
     holders = lex.holders()
     score = lex.score
-    if language.attested or language.need_known or language.unlisted_need_analysis:
+    if language.attested or language.need_known or language.unlisted_need_analysis or language.bare_need_known:
         score = known_scores(lex, holders, language)
         holders.update(lex.holders([l for l in score if l not in holders]))
     ranked = ranking.rank_lemmas(score, language.min_use / 1e6)
