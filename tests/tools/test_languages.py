@@ -50,6 +50,7 @@ def test_odd_forms(code, form, analyses, odd):
 
 @pytest.mark.parametrize("code, lemma, odd", [
     ("it", "gliene", True), ("it", "ecc", True), ("it", "gelato", False), ("it", "mele", False),
+    ("fr", "parce", True), ("fr", "parc", False),
     ("pt", "xvii", True), ("pt-BR", "viii", True), ("pt", "vil", False), ("pt", "vi", False),
 ])
 def test_odd_lemmas(code, lemma, odd):

@@ -1,5 +1,7 @@
 """French: hunspell-fr-classical. The passé simple and the imperfect subjunctive are odd
-forms (written, never said)."""
+forms (written, never said). Every lemma needs a known-word source or the analyser, and one
+the frequency list lacks the bilingual dictionary or the analyser; English words of up to
+five letters the bilingual dictionary does not hold are foreign ("funky", "bang")."""
 from languages import Language
 
 LANGUAGE = Language(
@@ -11,5 +13,7 @@ LANGUAGE = Language(
     odd_tags=("<ifi>", "<pis>", "+"),
     extra_sources=3, form_use=5.0,
     own_form_share=True, names_by_twins=True, twins_need_freedict=True,
+    # Words said only inside a fixed phrase: "parce que", "en deçà", "martel en tête".
+    odd_lemmas=(r"^(?:parce|deçà|martel)$",),
     attested=True, need_known=99, unlisted_need_analysis=True, loans_need_freedict=5,
 )

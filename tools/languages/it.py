@@ -1,4 +1,8 @@
-"""Italian: hunspell-it. Forms with attached pronouns (sgranocchiandogli, dammi) are odd."""
+"""Italian: hunspell-it. Forms with attached pronouns (sgranocchiandogli, dammi) and forms cut
+of their last vowel (ancor, signor) are odd; so are the glie- pronoun clusters and "ecc" as
+lemmas. The dictionary lists names and foreign words as stems without affix flags ("tahiti",
+"bersani"): such a stem, or a lemma of up to five letters, needs a known-word source or the
+analyser."""
 from languages import Language
 
 CLITICS = r"(?:mi|ti|si|ci|vi|gli|glie|lo|la|li|le|ne)"

@@ -1,6 +1,7 @@
 """European Portuguese: hunspell-pt-pt. Forms of vós, forms with attached pronouns, forms
 written only before a hyphen and a pronoun (velá-lo), which the analyser does not know, and
-playful augmentatives are odd."""
+playful augmentatives are odd; roman numerals ("xvii") are no lemmas. The word list holds
+rare words, so lemmas past the frequency list need all three known-word sources."""
 from languages import Language
 
 ODD_TAGS = ("<p2><pl>", "+")

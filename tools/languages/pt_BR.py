@@ -1,5 +1,7 @@
 """Brazilian Portuguese: hunspell-pt-br. As Portuguese (tools/languages/pt.py): vós forms,
-attached pronouns, augmentatives are odd."""
+attached pronouns, augmentatives are odd. Its dictionary derives adjectives and nouns from
+rare verbs ("linda", "lindo" of "lindar"), so every lemma needs a known-word source or the
+analyser, and the forms of a verb nothing else knows stand for themselves."""
 from languages import Language
 from languages.pt import ODD_FORMS, ODD_LEMMAS, ODD_TAGS
 
