@@ -39,20 +39,27 @@ def test_a_shared_form_goes_to_the_lemma_written_as_it_by_its_own_use():
         {"casa": 0.0042857, "casar": 0.0037143}, rel=1e-4)
 
 
-def test_lemmas_only_the_stemmer_tells_go_and_their_known_forms_stand_in():
+@pytest.mark.parametrize("knobs, kept", [
+    ({"attested": True, "need_known": 2}, {"casa", "tahiti", "murciar", "lindo"}),
+    ({"unlisted_need_analysis": True}, {"casa", "tahiti", "op", "lindo"}),
+    ({"bare_need_known": True}, {"casa", "murciar", "lindar", "op"}),
+])
+def test_lemmas_only_the_stemmer_tells_go_and_their_known_forms_stand_in(knobs, kept):
     from lexicon import build
     from languages import Language
 
     class Lex:
-        frequency = {"linda": 1e-4, "lindo": 8e-5, "op": 5e-5, "casa": 2e-4}
-        score = {"lindar": 1.8e-4, "op": 5e-5, "casa": 2e-4}
+        frequency = {"linda": 1e-4, "lindo": 8e-5, "op": 5e-5, "casa": 2e-4, "tahiti": 3e-6}
+        score = {"lindar": 1.8e-4, "op": 5e-5, "casa": 2e-4, "tahiti": 3e-6, "murciar": 2e-6}
         form_lemmas = {"linda": {"linda": ["lindar"]}, "lindo": {"lindo": ["lindar"]}}
-        analyses, lemmas = {}, {}
-        holders = staticmethod(lambda words: {w: int(w in ("lindo", "casa")) for w in words})
+        analyses = {}
+        lemmas = {"lindar": ["ajk"], "op": ["S"], "casa": ["S"], "tahiti": [""], "murciar": ["RED"]}
+        holders = staticmethod(lambda words: {w: int(w in ("lindo", "casa", "murciar")) for w in words})
         analysed_lemmas = staticmethod(set)
+        freedict = staticmethod(lambda: {"casa": []})
 
-    language = Language("x", "x", "x", "x", attested=True, need_known=2)
-    assert build.known_scores(Lex, {"casa": 1}, language) == {"casa": 2e-4, "lindo": 8e-5}
+    holders = Lex.holders(Lex.lemmas)
+    assert set(build.known_scores(Lex, holders, Language("x", "x", "x", "x", **knobs))) == kept
 
 
 def test_extra_lemmas_need_sources_and_a_length():
