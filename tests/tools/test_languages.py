@@ -19,6 +19,8 @@ def test_every_language_has_a_table(code):
     ("it", "sgranocchiandogli", [], True),
     ("it", "dammi", [("dare", "<vblex><imp><p2><sg>+mi<prn><enc>")], True),
     ("it", "mangiando", [("mangiare", "<vblex><ger>")], False),
+    ("it", "ancor", [("ancora", "<adv>")], True),   # cut of its last vowel
+    ("it", "signor", [], True),
     ("fr", "chanta", [("chanter", "<vblex><ifi><p3><sg>")], True),
     ("fr", "chantait", [("chanter", "<vblex><pii><p3><sg>")], False),
     # "fût" is also a barrel: one ordinary analysis keeps it.
@@ -44,6 +46,15 @@ def test_every_language_has_a_table(code):
 ])
 def test_odd_forms(code, form, analyses, odd):
     assert languages.load(code).odd_form(form, analyses) == odd
+
+
+@pytest.mark.parametrize("code, lemma, odd", [
+    ("it", "gliene", True), ("it", "ecc", True), ("it", "gelato", False), ("it", "mele", False),
+    ("fr", "parce", True), ("fr", "parc", False),
+    ("pt", "xvii", True), ("pt-BR", "viii", True), ("pt", "vil", False), ("pt", "vi", False),
+])
+def test_odd_lemmas(code, lemma, odd):
+    assert languages.load(code).odd_lemma(lemma) == odd
 
 
 def test_russian_is_written_with_ye():

@@ -30,6 +30,38 @@ def test_a_lemma_scores_its_forms_and_a_shared_form_is_split_by_use():
     assert ranking.rank_lemmas(score, 0.0015) == ["être", "porter", "porte"]
 
 
+def test_a_shared_form_goes_to_the_lemma_written_as_it_by_its_own_use():
+    frequency = {"casa": 0.005, "casas": 0.001, "casado": 0.002}
+    form_lemmas = {"casa": {"casa": ["casa", "casar"]}, "casas": {"casas": ["casa", "casar"]},
+                   "casado": {"casado": ["casar"]}}
+    assert ranking.score_lemmas(frequency, form_lemmas) == pytest.approx({"casar": 0.008})
+    assert ranking.score_lemmas(frequency, form_lemmas, own_form=True) == pytest.approx(
+        {"casa": 0.0042857, "casar": 0.0037143}, rel=1e-4)
+
+
+@pytest.mark.parametrize("knobs, kept", [
+    ({"attested": True, "need_known": 2}, {"casa", "tahiti", "murciar", "lindo"}),
+    ({"unlisted_need_analysis": True}, {"casa", "tahiti", "op", "lindo"}),
+    ({"bare_need_known": True}, {"casa", "murciar", "lindar", "op"}),
+])
+def test_lemmas_only_the_stemmer_tells_go_and_their_known_forms_stand_in(knobs, kept):
+    from lexicon import build
+    from languages import Language
+
+    class Lex:
+        frequency = {"linda": 1e-4, "lindo": 8e-5, "op": 5e-5, "casa": 2e-4, "tahiti": 3e-6}
+        score = {"lindar": 1.8e-4, "op": 5e-5, "casa": 2e-4, "tahiti": 3e-6, "murciar": 2e-6}
+        form_lemmas = {"linda": {"linda": ["lindar"]}, "lindo": {"lindo": ["lindar"]}}
+        analyses = {}
+        lemmas = {"lindar": ["ajk"], "op": ["S"], "casa": ["S"], "tahiti": [""], "murciar": ["RED"]}
+        holders = staticmethod(lambda words: {w: int(w in ("lindo", "casa", "murciar")) for w in words})
+        analysed_lemmas = staticmethod(set)
+        freedict = staticmethod(lambda: {"casa": []})
+
+    holders = Lex.holders(Lex.lemmas)
+    assert set(build.known_scores(Lex, holders, Language("x", "x", "x", "x", **knobs))) == kept
+
+
 def test_extra_lemmas_need_sources_and_a_length():
     holders = {"alpha": 2, "beta": 1, "gamma": 0, "epsilonepsilon": 2, "delta": 1}
     assert ranking.extra_lemmas(holders, ["delta"], holders, 1, 12, 5)[0] == "alpha"

@@ -12,6 +12,12 @@ The knobs, with their defaults (see Language below):
   analyser           an Apertium .automorf.bin (relative to /usr/share/apertium) that gives
                      the lemma of irregular forms, with its Debian package
   freedict, mythes, words   the known-word sources past the frequency list
+  words_cased        the word list and the thesaurus are read as written: a lowercase lemma
+                     is known only where it stands there in lower case ("Jorge" tells no
+                     word "jorge")
+  own_form_share     a form shared by several lemmas goes to them by the use of their own
+                     dictionary forms too, not only of the forms of one lemma alone (nouns
+                     whose every form is also a verb's: Spanish "casa", "casas" of "casar")
   min_use            the least use (per million words) of a lemma's forms that ranks it
   extra_lemmas       the most lemmas taken from the known-word sources past the frequency list
   extra_sources      how many known-word sources must hold such a lemma
@@ -30,12 +36,26 @@ The knobs, with their defaults (see Language below):
   english_loans      a frequent lemma of four letters or more that is an English word
                      (Debian's wamerican) and that no known-word source of the language
                      holds is foreign: not an entry
+  loans_need_freedict  such a word of at most this many letters is foreign unless the
+                     bilingual dictionary holds it or the analyser knows it (0: no such rule)
   names_by_gloss     a lemma whose English glosses are all names in English (Debian's
                      wamerican has them only capitalised) is a name (for a script without
                      capitals: Arabic)
   names_by_twins     a lowercase lemma whose capitalised twin is also a stem ("celia",
                      "Celia") and that no known-word source holds is a name (where those
                      sources are large)
+  twins_need_freedict  only the bilingual dictionary, or the analyser reading the word as
+                     no name, spares such a lemma (where the word list holds names too)
+  attested           a lemma that neither the frequency list, a known-word source nor the
+                     analyser knows is no entry: hunspell's stemmer made it of another
+                     word's forms (Brazilian "lindar" of "linda")
+  unlisted_need_analysis  a lemma the frequency list lacks is an entry only where the
+                     bilingual dictionary holds it or the analyser gives it
+  bare_need_known    a stem without affix flags is an entry only where a known-word source
+                     holds it or the analyser gives it (the dictionary lists names and
+                     foreign words so: Italian "tahiti")
+  need_known         a lemma of at most this many letters is an entry only where a
+                     known-word source holds it or the analyser gives it (0: no such rule)
   stemmer_lemmas     the stems hunspell's stemmer gives that it accepts as words are lemmas
                      too (Hungarian, whose dictionary writes derived words' stems)
   odd_lemmas         regular expressions: a lemma matching one is never an entry
@@ -86,6 +106,8 @@ class Language:
     mythes_package: Optional[str] = None
     words: Optional[str] = None
     words_package: Optional[str] = None
+    words_cased: bool = False
+    own_form_share: bool = False
     min_use: float = 1.0
     extra_lemmas: int = 10000
     extra_sources: int = 1
@@ -101,6 +123,12 @@ class Language:
     english_loans: bool = True
     names_by_gloss: bool = False
     names_by_twins: bool = False
+    twins_need_freedict: bool = False
+    attested: bool = False
+    need_known: int = 0
+    unlisted_need_analysis: bool = False
+    bare_need_known: bool = False
+    loans_need_freedict: int = 0
     stemmer_lemmas: bool = False
     respell: Optional[Callable[[str], str]] = None
     same_puzzle: Optional[Callable[[str], str]] = None

@@ -135,7 +135,7 @@ class Lexicon:
                             and not any(s[:1].isupper() and s in self.lemmas for s in found)):
                         self.lemmas[spelling] = [""]
         self.form_lemmas = ranking.lemmas_of_forms(self.variants, self.stems, self.analyses, self.lemmas)
-        self.score = ranking.score_lemmas(self.frequency, self.form_lemmas)
+        self.score = ranking.score_lemmas(self.frequency, self.form_lemmas, language.own_form_share)
         if language.segment:
             # A frequency list's token of several words written together counts for each.
             for form, use in self.frequency.items():
@@ -144,22 +144,69 @@ class Lexicon:
                     for part in parts if parts and len(parts) > 1 else ():
                         self.score[part] = self.score.get(part, 0.0) + use
 
-    def holders(self):
-        """How many known-word sources hold each lemma."""
-        sets = []
-        language = self.language
-        if language.freedict:
-            sets.append(set(self.freedict()))
-        if language.mythes:
-            sets.append(sources.mythes_words(language.mythes))
-        if language.words:
-            sets.append(sources.word_list(language.words))
-        return {l: sum(1 for s in sets if l.lower() in s) for l in self.lemmas}
+    def known_sets(self):
+        """The words of each known-word source, in lower case."""
+        if not hasattr(self, "_known_sets"):
+            sets = []
+            language = self.language
+            if language.freedict:
+                sets.append(set(self.freedict()))
+            if language.mythes:
+                sets.append(sources.mythes_words(language.mythes, lower=not language.words_cased))
+            if language.words:
+                sets.append(sources.word_list(language.words, lower=not language.words_cased))
+            self._known_sets = sets
+        return self._known_sets
+
+    def holders(self, words=None):
+        """How many known-word sources hold each lemma (or each of `words`)."""
+        sets = self.known_sets()
+        return {w: sum(1 for s in sets if w.lower() in s) for w in (self.lemmas if words is None else words)}
+
+    def analysed_lemmas(self):
+        """The lemmas the analyser gives some form, names (<np>) aside."""
+        return {l for a in self.analyses.values() for l, tags in a if "<np>" not in tags}
 
     def freedict(self):
         if not hasattr(self, "_freedict"):
             self._freedict = sources.freedict_entries(self.language.freedict) if self.language.freedict else {}
         return self._freedict
+
+
+def known_scores(lex, holders, language):
+    """The lemmas' use, less the lemmas nothing but the stemmer tells: a lemma that no
+    known-word source holds and the analyser never gives goes where the frequency list lacks
+    it too (`attested`: Brazilian "lindar", which hunspell's stemmer makes of "linda" and
+    "lindo") or where it has at most `need_known` letters (abbreviations, interjections,
+    foreign words: "op", "lol"); with `unlisted_need_analysis`, a lemma the frequency list
+    lacks needs the bilingual dictionary or the analyser (Spanish "murciar", which the
+    stemmer makes of "murcia"); with `bare_need_known`, so does a stem without affix flags
+    (Italian "tahiti", "bersani"). A frequent form whose every lemma went so is a lemma of its
+    own where a known-word source holds it ("lindo")."""
+    said = lex.analysed_lemmas()
+    unlisted = language.unlisted_need_analysis
+
+    def unknown(lemma):
+        if lemma in said:
+            return False
+        if unlisted and lemma not in lex.frequency and lemma.lower() not in lex.freedict():
+            return True
+        if holders.get(lemma):
+            return False
+        if language.bare_need_known and not any(lex.lemmas.get(lemma, ())):
+            return True
+        return (language.attested and lemma not in lex.frequency) or len(lemma) <= language.need_known
+
+    dropped = {l for l in lex.score if unknown(l)}
+    score = {l: s for l, s in lex.score.items() if l not in dropped}
+    orphans = [f for f, spellings in lex.form_lemmas.items()
+               if f not in score and all(l in dropped for ls in spellings.values() for l in ls)]
+    for form, n in lex.holders(orphans).items():
+        if n and ranking.acceptable(form, bool(language.capitalised), language.syllabic):
+            score[form] = lex.frequency[form]
+            lex.lemmas.setdefault(form, [""])
+            lex.form_lemmas[form] = {form: [form]}
+    return score
 
 
 def headwords(order, lex, language):
@@ -185,16 +232,40 @@ def build(code, language, lexicon=None):
     """Writes Dictionary/<code>.txt and tools/wordlists/flagged-<code>.txt; returns a Result."""
     lex = lexicon or Lexicon(code, language)
     holders = lex.holders()
-    ranked = ranking.rank_lemmas(lex.score, language.min_use / 1e6)
+    score = lex.score
+    if language.attested or language.need_known or language.unlisted_need_analysis or language.bare_need_known:
+        score = known_scores(lex, holders, language)
+        holders.update(lex.holders([l for l in score if l not in holders]))
+    ranked = ranking.rank_lemmas(score, language.min_use / 1e6)
     if language.names_by_twins:
         # A lemma whose capitalised twin is a stem of the dictionary too ("celia", "Celia") and
-        # that no known-word source holds is taken for the name.
-        ranked = [l for l in ranked if holders.get(l) or l[:1].upper() + l[1:] not in lex.capitalised_stems]
+        # that no known-word source holds is taken for the name; where the word lists hold
+        # names too, only the bilingual dictionary, or the analyser reading it as no name,
+        # spares it.
+        if language.twins_need_freedict:
+            said = lex.freedict()
+            spared = {l for l in ranked if l.lower() in said
+                      or any("<np>" not in tags for _, tags in lex.analyses.get(l, ()))}
+        else:
+            spared = {l for l in ranked if holders.get(l)}
+        ranked = [l for l in ranked if l in spared or l[:1].upper() + l[1:] not in lex.capitalised_stems]
     if language.english_loans:
         # English words in the frequency list (film titles, songs, loans) that no source of the
         # language itself holds are foreign words to its readers.
+        # A short one (`loans_need_freedict` letters at most) stays only where the bilingual
+        # dictionary holds it or the analyser knows it: the word lists hold "funky" and "bang".
         english = {w for w in sources.word_list("american-english", lower=False) if w.islower()}
-        ranked = [l for l in ranked if holders.get(l) or len(l) < 4 or l.lower() not in english]
+        strict = language.loans_need_freedict
+        said = lex.analysed_lemmas() if strict else set()
+
+        def native(lemma):
+            if lemma.lower() not in english:
+                return True
+            if len(lemma) <= strict:
+                return lemma.lower() in lex.freedict() or lemma in said
+            return bool(holders.get(lemma)) or len(lemma) < 4
+
+        ranked = [l for l in ranked if native(l)]
     names = set()
     if language.names_by_gloss:
         cased = sources.word_list("american-english", lower=False)

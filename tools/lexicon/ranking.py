@@ -98,11 +98,13 @@ def segment(text, words, longest=20):
     return parts
 
 
-def score_lemmas(frequency, form_lemmas):
+def score_lemmas(frequency, form_lemmas, own_form=False):
     """A lemma's use: the frequencies of its forms added up. A form of several lemmas is
     shared in proportion to what each has from its forms of one lemma alone ("est" goes
     mostly to "être", which "suis" and "sont" show in use, little to "est", the east), and
-    equally where none has any."""
+    equally where none has any. With `own_form`, the use of a lemma's own dictionary form
+    counts for it too: Spanish "casa" and "casas" are also forms of "casar", whose "casado"
+    is its alone, but "casa" written as itself is the noun's."""
     alone = {}
     for form, spellings in form_lemmas.items():
         pairs = [l for ls in spellings.values() for l in ls]
@@ -113,7 +115,7 @@ def score_lemmas(frequency, form_lemmas):
         pairs = [l for ls in spellings.values() for l in ls]
         if len(pairs) == 1:
             continue
-        weights = [alone.get(l, 0.0) for l in pairs]
+        weights = [alone.get(l, 0.0) + (frequency.get(l, 0.0) if own_form else 0.0) for l in pairs]
         total = sum(weights)
         for lemma, weight in zip(pairs, weights):
             share = frequency[form] * (weight / total if total else 1 / len(pairs))

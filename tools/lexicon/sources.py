@@ -83,8 +83,9 @@ def freedict_entries(code):
     return entries
 
 
-def mythes_words(name):
-    """The single-word headwords of a thesaurus index /usr/share/mythes/<name>.idx."""
+def mythes_words(name, lower=True):
+    """The single-word headwords of a thesaurus index /usr/share/mythes/<name>.idx, in lower
+    case unless asked."""
     raw = (MYTHES / f"{name}.idx").read_bytes()
     lines = raw.splitlines()
     encoding = lines[0].decode("ascii", errors="replace").lstrip("\ufeff").strip().lower() if lines else "utf-8"
@@ -94,7 +95,7 @@ def mythes_words(name):
     for line in lines[2:]:
         word = line.decode(encoding, errors="replace").split("|")[0]
         if word and " " not in word:
-            words.add(nfc(word).lower())
+            words.add(nfc(word).lower() if lower else nfc(word))
     return words
 
 
