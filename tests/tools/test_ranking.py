@@ -42,7 +42,7 @@ def test_forms_enter_by_use_growth_and_rules():
     form_lemmas = {f: {f: [lemma]} for f, lemma in
                    (("chats", "chat"), ("chatons", "chaton"), ("chanta", "chanter"), ("chanteraient", "chanter"))}
     rank = {"chat": 0, "chanter": 1, "chaton": 2}
-    chosen = ranking.choose_forms(frequency, form_lemmas, rank, 1e-5, 4, lambda s, f: s == "chanta")
+    chosen = ranking.choose_forms(frequency, form_lemmas, rank, 1e-5, 4, lambda s, f, l: s == "chanta")
     assert chosen == {"chats": ("chat", 2e-5)}
 
 

@@ -58,18 +58,24 @@ def dictionary_lemmas(language, affixes, stems):
     return lemmas
 
 
-def listed_form_roots(lemmas, shortest=3):
+def listed_form_roots(lemmas, shortest=3, spellings=None):
     """{stem: root} for the stems without affix flags that a stem with flags of at least
     `shortest` letters begins: a dictionary that lists finished forms (Turkish
-    "kullanabileceğini") gives them so; they are forms of that root, not lemmas."""
-    flagged = {l for l, texts in lemmas.items() if any(texts)}
+    "kullanabileceğini") gives them so; they are forms of that root, not lemmas.
+    `spellings(root)` gives the spellings a root takes before a suffix (Turkish "cebi" of
+    "cep"); by default the root alone."""
+    flagged = {}
+    for lemma, texts in lemmas.items():
+        if any(texts):
+            for spelling in spellings(lemma) if spellings else (lemma,):
+                flagged.setdefault(spelling, lemma)
     roots = {}
     for lemma, texts in lemmas.items():
         if any(texts):
             continue
         for cut in range(len(lemma) - 1, shortest - 1, -1):
             if lemma[:cut] in flagged:
-                roots[lemma] = lemma[:cut]
+                roots[lemma] = flagged[lemma[:cut]]
                 break
     return roots
 
@@ -85,16 +91,29 @@ class Lexicon:
         self.affixes = affixes
         self.lemmas = dictionary_lemmas(language, affixes, stems)
         self.capitalised_stems = {language.spelled(sources.nfc(s)) for s, _ in stems if s[:1].isupper()}
-        self.root_of = listed_form_roots(self.lemmas) if language.listed_forms else {}
+        self.root_of = listed_form_roots(self.lemmas, spellings=language.root_spellings) if language.listed_forms else {}
         for form in self.root_of:
             del self.lemmas[form]
+        if language.stem_lemma:
+            # A stem that stands for another lemma (a Turkish verb stem for its infinitive)
+            # is no entry: its forms count for that lemma.
+            for stem in list(self.lemmas):
+                lemma = language.stem_lemma(stem, self.lemmas)
+                if lemma != stem:
+                    self.root_of[stem] = lemma
+            for stem, root in list(self.root_of.items()):
+                self.root_of[stem] = self.root_of.get(root, root)
+                self.lemmas.pop(stem, None)
         self.frequency = {f: u for f, u in frequencies(language).items() if ranking.letters_only(f)}
         spellings = {f: [f] + ([f[:1].upper() + f[1:]] if language.capitalised else []) for f in self.frequency}
         queried = [s for ss in spellings.values() for s in ss]
         accepted = hunspell.accepts(queried, language.hunspell)
         self.variants = {f: [s for s in ss if s in accepted] for f, ss in spellings.items()}
         self.variants = {f: ss for f, ss in self.variants.items() if ss}
-        self.stems = hunspell.stems([s for ss in self.variants.values() for s in ss], language.hunspell)
+        if language.lemmatise:
+            self.grammar_lemmas()
+        else:
+            self.stems = hunspell.stems([s for ss in self.variants.values() for s in ss], language.hunspell)
         self.analyses = sources.apertium(list(self.variants), language.analyser[0]) if language.analyser else {}
         if language.stemmer_lemmas:
             # The stemmer's stems that hunspell accepts as words are lemmas too: a dictionary
@@ -137,16 +156,59 @@ class Lexicon:
                     for part in parts if parts and len(parts) > 1 else ():
                         self.score[part] = self.score.get(part, 0.0) + use
 
-    def holders(self):
-        """How many known-word sources hold each lemma."""
+    def grammar_lemmas(self):
+        """The lemmas of a dictionary whose stems are no dictionary forms (Greek, Esperanto):
+        the known-word sources' words that hunspell accepts, and (trust_lemmatise) each
+        frequent form's dictionary form by the grammar; each form maps to the lemmas its
+        keys find (`stems`)."""
+        language = self.language
+        known = set().union(*self.known_sets())
+        accepted = hunspell.accepts(sorted(known), language.hunspell)
+        lemmas = {w for w in accepted if ranking.acceptable(w) and not language.odd_lemma(w)}
+        spellings = sorted({s for ss in self.variants.values() for s in ss})
+        keys = {s: language.lemmatise(s) for s in spellings}
+        if language.trust_lemmatise:
+            accepted = hunspell.accepts(sorted({k for ks in keys.values() for k in ks}), language.hunspell)
+            for spelling, ks in keys.items():
+                first = next((k for k in ks if k in accepted), None)
+                keys[spelling] = [first] if first else []
+                if first and ranking.acceptable(first) and not language.odd_lemma(first):
+                    lemmas.add(first)
+        index = {}
+        for lemma in sorted(lemmas):
+            index.setdefault(language.key(lemma), []).append(lemma)
+        self.stems = {}
+        for spelling, ks in keys.items():
+            found = []
+            for k in ks:
+                found += [l for l in index.get(k, ()) if l not in found]
+            self.stems[spelling] = found
+        if language.own_lemma_use is not None:
+            for form, spellings_of in self.variants.items():
+                for spelling in spellings_of:
+                    if (not self.stems[spelling] and self.frequency[form] >= language.own_lemma_use / 1e6
+                            and ranking.acceptable(spelling) and not language.odd_form(spelling)):
+                        lemmas.add(spelling)
+                        self.stems[spelling] = [spelling]
+        self.lemmas = {l: [""] for l in sorted(lemmas)}
+
+    def known_sets(self):
+        """The words of each known-word source, in lower case."""
         sets = []
         language = self.language
         if language.freedict:
             sets.append(set(self.freedict()))
+        if language.translations:
+            sets.append(sources.freedict_translations(language.translations, language.translations_least))
         if language.mythes:
             sets.append(sources.mythes_words(language.mythes))
         if language.words:
             sets.append(sources.word_list(language.words))
+        return sets
+
+    def holders(self):
+        """How many known-word sources hold each lemma."""
+        sets = self.known_sets()
         return {l: sum(1 for s in sets if l.lower() in s) for l in self.lemmas}
 
     def freedict(self):
@@ -179,6 +241,8 @@ def build(code, language, lexicon=None):
     lex = lexicon or Lexicon(code, language)
     holders = lex.holders()
     ranked = ranking.rank_lemmas(lex.score, language.min_use / 1e6)
+    if language.unheld_use is not None:
+        ranked = [l for l in ranked if holders.get(l) or lex.score[l] >= language.unheld_use / 1e6]
     if language.names_by_twins:
         # A lemma whose capitalised twin is a stem of the dictionary too ("celia", "Celia") and
         # that no known-word source holds is taken for the name.
@@ -194,6 +258,11 @@ def build(code, language, lexicon=None):
         names = {w for w, entries in lex.freedict().items() if glosses.is_name(entries, cased)}
         ranked = [l for l in ranked if l.lower() not in names]
         holders = {l: n for l, n in holders.items() if l.lower() not in names}
+    if language.extra_lemma:
+        # Past the frequency list, only the lemmas the language's rule admits (Esperanto:
+        # words built of the ranked lemmas' roots).
+        admits = language.extra_lemma(ranked)
+        holders = {l: n if admits(l) else 0 for l, n in holders.items()}
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
                                   language.extra_longest, language.extra_lemmas)
     order = ranked + extras
@@ -203,7 +272,7 @@ def build(code, language, lexicon=None):
     if language.form_use is not None:
         forms = ranking.choose_forms(
             lex.frequency, lex.form_lemmas, lemma_rank, language.form_use / 1e6, language.longest_growth,
-            lambda spelling, form: language.odd_form(spelling, lex.analyses.get(form, ())))
+            lambda spelling, form, lemma: language.odd_form(spelling, lex.analyses.get(form, ()), lemma))
 
     heads = headwords(order, lex, language)
     candidates = [(heads[l], (lemma_rank[l], 0, 0.0, l)) for l in order if l in heads]
