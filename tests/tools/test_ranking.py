@@ -101,3 +101,8 @@ def test_listed_forms_are_forms_of_the_flagged_root_they_begin_with():
     from lexicon import build
     lemmas = {"kullan": ["12"], "kullanabileceğini": [""], "vay": [""], "ev": ["3"], "evde": [""]}
     assert build.listed_form_roots(lemmas) == {"kullanabileceğini": "kullan"}
+
+
+def test_translations_give_single_words_without_notes():
+    entries = ["abide /ɐbˈaɪd/\n1. bir yerde kalmak\n2. (huk.) sabit, dayanmak; tahammül", "animal\n\nζώο, κτήνος\n"]
+    assert sources.translation_words(entries) == {"sabit", "dayanmak", "tahammül", "ζώο", "κτήνος"}
