@@ -33,6 +33,7 @@ def test_every_language_has_a_table(code):
     ("pt", "significaçonas", [], True),
     ("eo", "domon", [], True),
     ("eo", "domoj", [], False),
+    ("eo", "ŝin", [], True),
     ("sv", "skinnbyxornas", [("skinnbyxa", "<n><ut><pl><def><gen>")], True),
     ("sv", "hästarna", [("häst", "<n><ut><pl><def><nom>")], False),
     ("da", "husets", [], True),

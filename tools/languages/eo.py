@@ -62,7 +62,7 @@ LANGUAGE = Language(
     name="Esperanto", hunspell="eo", source="myspell-eo", licence="GPL-2+",
     frequency=("npm", "esperanto"), freedict="epo",
     lemmatise=lemma_keys, trust_lemmatise=True,
-    form_use=50.0, odd_forms=(r"(?:o|a|oj|aj|e)n$",),
+    form_use=50.0, odd_forms=(r"(?:o|a|oj|aj|e)n$", r"^(?:[mvlŝĝnsc]i|ili|oni)n$"),
     # Accusatives the bilingual dictionary lists as headwords (vin, ĉion), "ajn" aside.
     odd_lemmas=(r"^(?!ajn$).*(?:o|a|oj|aj)n$", r"^(?:[mvlŝĝnsc]i|ili|oni)n$"),
     extra_sources=1, extra_lemmas=20000, extra_lemma=extra_lemma, extra_longest=14,
