@@ -102,16 +102,20 @@ def test_greek_forms_find_their_lemma_without_accents():
 
 @pytest.mark.parametrize("stem, lemma", [
     ("gel", "gelmek"),
+    ("yaz", "yaz"),             # the summer, a noun: it takes the plural's flag
     ("yapabil", "yapmak"),      # the potential
     ("yapma", "yapmak"),        # the negative
     ("süresi", "süre"),         # a possessive the dictionary lists as a stem
     ("sattık", "satmak"),       # a past the dictionary lists as a stem
+    ("bekli", "beklemek"),      # the stem before -yor
+    ("hafta", "hafta"),         # not haf + locative
     ("bina", "bina"),           # not bin + dative
     ("bakan", "bakan"),         # the participle ends many nouns
 ])
 def test_turkish_stems_stand_for_their_lemma(stem, lemma):
-    lemmas = {"gelmek": ["1"], "yapmak": ["1"], "süre": ["1"], "satmak": ["1"], "bin": ["1"],
-              "bakmak": ["1"], "bina": ["1"], "bakan": ["1"]}
+    lemmas = {"gelmek": ["1"], "yaz": ["0,3"], "yazmak": ["1"], "yapmak": ["1"], "süre": ["1"], "satmak": ["1"], "bin": ["1"],
+              "bakmak": ["1"], "bina": ["1"], "bakan": ["1"],
+              "beklemek": ["1"], "bekli": ["1"], "haf": ["1"], "hafta": ["1"]}
     assert languages.load("tr").stem_lemma(stem, lemmas) == lemma
 
 

@@ -13,6 +13,8 @@ The knobs, with their defaults (see Language below):
                      the lemma of irregular forms, with its Debian package
   freedict, mythes, words   the known-word sources past the frequency list
   min_use            the least use (per million words) of a lemma's forms that ranks it
+  short_seen         a lemma of at most this many characters is an entry only where the
+                     frequency list holds it as it is written (Turkish: 5); 0: no such rule
   unheld_use         the least use that ranks a lemma no known-word source holds (where
                      the dictionary's stems hold forms and names: Turkish); None: min_use
   extra_lemmas       the most lemmas taken from the known-word sources past the frequency list
@@ -109,6 +111,7 @@ class Language:
     words_package: Optional[str] = None
     min_use: float = 1.0
     unheld_use: Optional[float] = None
+    short_seen: int = 0
     extra_lemmas: int = 10000
     extra_sources: int = 1
     extra_longest: int = 12

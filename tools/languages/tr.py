@@ -27,16 +27,18 @@ NEGATIVE = re.compile(r"(?:y?[ae])?m[ae]$")
 
 # Endings the dictionary writes into stems of their own (süresi, ucundan, sattık, yapılan):
 # case and possessive endings of two letters or more, and finite verb endings. A stem that
-# is another stem with one of them is a form of it. Single vowels (bina, yazı) and the
-# participle and aorist (bakan, yazar), which end many nouns, are no such ending.
+# is another stem with one of them is a form of it. Single vowels (bina, yazı), the
+# locative (fakülte, hafta) and the participle and aorist (bakan, yazar), which end many
+# nouns, are no such ending.
 INFLECTED = re.compile(
-    r"(?:[dt][ae]n?|[sn]?[ıiuü]nd[ae]n?|n[ıiuü]n|[sy][ıiuü]|l[ae]r[ıi]|y[ae]"
+    r"(?:[sn]?[ıiuü]nd[ae]n?|n[ıiuü]n|[sy][ıiuü]|l[ae]r[ıi]|y[ae]"
     r"|[ıiuü]?yor" + PERSON + r"|[dt][ıiuü][kğ]?" + PERSON + r"|m[ıiuü]ş" + PERSON
     + r"|y?[ae]c[ae][kğ]" + PERSON + r"|y?[ae]r[ae]k|y?[ıiuü]nc[ae]|m[ae]d[ae]n|m[ae]l[ıi]" + PERSON + r")")
 
 
 def stem_lemma(stem, lemmas):
-    """A verb stem stands for its infinitive where the dictionary has it; a stem of the
+    """A verb stem stands for its infinitive where the dictionary has it (a noun stays: yaz);
+    a stem of the
     potential (yapabil) or the negative (yapma, yapama) for the verb's own infinitive; a stem
     that is a form (süresi, sattık) for its root's lemma."""
     for pattern in (POTENTIAL, NEGATIVE):
@@ -44,8 +46,13 @@ def stem_lemma(stem, lemmas):
         if base != stem and len(base) >= 2 and infinitive(base) in lemmas:
             return infinitive(base)
     verb = infinitive(stem)
-    if verb in lemmas and len(stem) >= 2:
+    if verb in lemmas and len(stem) >= 2 and not noun(stem, lemmas):
         return verb
+    if stem[-1:] in "ıiuü" and len(stem) >= 4:
+        # The stem before -yor narrows its last vowel (bekli of bekle, in bekliyor).
+        for vowel in "ae":
+            if infinitive(stem[:-1] + vowel) in lemmas and not noun(stem, lemmas):
+                return infinitive(stem[:-1] + vowel)
     for cut in range(len(stem) - 2, 2, -1):
         if INFLECTED.fullmatch(stem[cut:]):
             for head in unsoftened(stem[:cut]):
@@ -54,6 +61,16 @@ def stem_lemma(stem, lemmas):
                 if head in lemmas and any(lemmas[head]):
                     return head
     return stem
+
+
+# The dictionary's affix flags of the plural (-lar, -ler): a stem that has one is a noun.
+PLURAL_FLAGS = {"3", "27"}
+
+
+def noun(stem, lemmas):
+    """The stem takes a plural: it is a noun, also where it is a verb's stem as well (yaz,
+    the summer, and yazmak, to write)."""
+    return any(PLURAL_FLAGS & set(text.split(",")) for text in lemmas.get(stem, ()))
 
 
 def unsoftened(head):
@@ -102,7 +119,7 @@ def odd_form_of(form, lemma):
 LANGUAGE = Language(
     name="Turkish", hunspell="tr_TR", source="hunspell-tr", licence="MPL-2.0", licence_part="tr_TR",
     frequency=("wordfreq", "tr"), freedict="tur", translations="eng-tur", translations_least=3,
-    form_use=20.0, longest_growth=5, listed_forms=True, unheld_use=2.0,
+    form_use=20.0, longest_growth=5, listed_forms=True, unheld_use=2.0, short_seen=5,
     stem_lemma=stem_lemma, root_spellings=root_spellings, odd_form_of=odd_form_of,
     # The infinitives of the potential (yapabilmek) and the negative (yapmamak) are forms,
     # not dictionary words.

@@ -58,12 +58,13 @@ def dictionary_lemmas(language, affixes, stems):
     return lemmas
 
 
-def listed_form_roots(lemmas, shortest=3, spellings=None):
+def listed_form_roots(lemmas, shortest=3, spellings=None, known=frozenset()):
     """{stem: root} for the stems without affix flags that a stem with flags of at least
     `shortest` letters begins: a dictionary that lists finished forms (Turkish
     "kullanabileceğini") gives them so; they are forms of that root, not lemmas.
     `spellings(root)` gives the spellings a root takes before a suffix (Turkish "cebi" of
-    "cep"); by default the root alone."""
+    "cep"); by default the root alone. A stem a known-word source holds (`known`, "aynı",
+    the same) is a word of its own."""
     flagged = {}
     for lemma, texts in lemmas.items():
         if any(texts):
@@ -71,7 +72,7 @@ def listed_form_roots(lemmas, shortest=3, spellings=None):
                 flagged.setdefault(spelling, lemma)
     roots = {}
     for lemma, texts in lemmas.items():
-        if any(texts):
+        if any(texts) or lemma in known:
             continue
         for cut in range(len(lemma) - 1, shortest - 1, -1):
             if lemma[:cut] in flagged:
@@ -91,13 +92,19 @@ class Lexicon:
         self.affixes = affixes
         self.lemmas = dictionary_lemmas(language, affixes, stems)
         self.capitalised_stems = {language.spelled(sources.nfc(s)) for s, _ in stems if s[:1].isupper()}
-        self.root_of = listed_form_roots(self.lemmas, spellings=language.root_spellings) if language.listed_forms else {}
+        self.root_of = {}
+        known = set().union(*self.known_sets()) if language.listed_forms or language.stem_lemma else set()
+        if language.listed_forms:
+            self.root_of = listed_form_roots(self.lemmas, spellings=language.root_spellings, known=known)
         for form in self.root_of:
             del self.lemmas[form]
         if language.stem_lemma:
             # A stem that stands for another lemma (a Turkish verb stem for its infinitive)
-            # is no entry: its forms count for that lemma.
+            # is no entry: its forms count for that lemma. A stem a known-word source holds
+            # is a word of its own ("hafta", not "haf" with a locative).
             for stem in list(self.lemmas):
+                if stem in known:
+                    continue
                 lemma = language.stem_lemma(stem, self.lemmas)
                 if lemma != stem:
                     self.root_of[stem] = lemma
@@ -135,6 +142,12 @@ class Lexicon:
         # The lemmas are written as the list writes its entries (Russian е for ё, Dutch ij).
         self.stems = {w: [self.root_of.get(s, s) for s in (language.spelled(s) for s in ss)]
                       for w, ss in self.stems.items()}
+        # hunspell's stemmer names no stem for a word that is a stem itself: a listed form or
+        # a verb stem is a form of its root all the same.
+        for spellings in self.variants.values():
+            for spelling in spellings:
+                if not self.stems.get(spelling) and spelling in self.root_of:
+                    self.stems[spelling] = [self.root_of[spelling]]
         self.analyses = {w: [(language.spelled(l), t) for l, t in a] for w, a in self.analyses.items()}
         if language.capitalised:
             # A capitalised spelling that hunspell derives from a lowercase stem (German
@@ -241,6 +254,10 @@ def build(code, language, lexicon=None):
     lex = lexicon or Lexicon(code, language)
     holders = lex.holders()
     ranked = ranking.rank_lemmas(lex.score, language.min_use / 1e6)
+    if language.short_seen:
+        # A short lemma stands in the frequency list as it is written: one that only other
+        # words' stems give ("yır" of yırtık) or only a known-word source holds is rare.
+        ranked = [l for l in ranked if ranking.characters(l) > language.short_seen or l in lex.frequency]
     if language.unheld_use is not None:
         ranked = [l for l in ranked if holders.get(l) or lex.score[l] >= language.unheld_use / 1e6]
     if language.names_by_twins:
@@ -265,6 +282,8 @@ def build(code, language, lexicon=None):
         holders = {l: n if admits(l) else 0 for l, n in holders.items()}
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
                                   language.extra_longest, language.extra_lemmas)
+    if language.short_seen:
+        extras = [l for l in extras if ranking.characters(l) > language.short_seen]
     order = ranked + extras
     lemma_rank = {l: i for i, l in enumerate(order)}
 
