@@ -142,3 +142,8 @@ def test_hungarian_doubled_endings_are_no_lemmas():
     hungarian = languages.load("hu")
     assert hungarian.odd_lemma("képzeletbelibeli")
     assert not hungarian.odd_lemma("képzeletbeli")
+
+
+@pytest.mark.parametrize("lemma, odd", [("æiuj", True), ("whisky", True), ("ĉiuj", False), ("ajn", False), ("ĉion", True)])
+def test_esperanto_lemmas_in_its_alphabet_and_not_accusative(lemma, odd):
+    assert languages.load("eo").odd_lemma(lemma) == odd

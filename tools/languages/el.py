@@ -75,6 +75,9 @@ def odd_form_of(form, lemma):
 LANGUAGE = Language(
     name="Greek", hunspell="el_GR", source="hunspell-el", licence="MPL-1.1 or GPL-2 or LGPL-2.1",
     licence_part="el_GR", frequency=("wordfreq", "el"), freedict="ell", translations="eng-ell",
-    lemmatise=lemma_keys, lemma_key=plain, own_lemma_use=10.0, odd_form_of=odd_form_of, names_by_gloss=True,
+    lemmatise=lemma_keys, lemma_key=plain, own_lemma_use=10.0, odd_form_of=odd_form_of,
     form_use=8.0, longest_growth=3, extra_sources=2,
+    # Names the lower-case frequency list and the dictionaries write as words; telling names
+    # by their English glosses would also take the adjectives of nations (ελληνικός).
+    odd_lemmas=(r"^(?:μιλάνο|ρώμη|κλάρα|σάρα|μάρα|βενιαμίν|ρούσος|γιούτα)$",),
 )

@@ -64,7 +64,10 @@ LANGUAGE = Language(
     lemmatise=lemma_keys, trust_lemmatise=True,
     form_use=50.0, odd_forms=(r"(?:o|a|oj|aj|e)n$", r"^(?:[mvlŝĝnsc]i|ili|oni)n$"),
     # Accusatives the bilingual dictionary lists as headwords (vin, ĉion), "ajn" aside.
-    odd_lemmas=(r"^(?!ajn$).*(?:o|a|oj|aj)n$", r"^(?:[mvlŝĝnsc]i|ili|oni)n$"),
+    odd_lemmas=(r"^(?!ajn$).*(?:o|a|oj|aj)n$", r"^(?:[mvlŝĝnsc]i|ili|oni)n$",
+                # A letter outside the alphabet: a foreign word, or ĉ garbled as æ in the
+                # frequency list ("æiuj").
+                r"[^abcĉdefgĝhĥijĵklmnoprsŝtuŭvz]"),
     extra_sources=1, extra_lemmas=20000, extra_lemma=extra_lemma, extra_longest=14,
     names_by_twins=True,
 )
