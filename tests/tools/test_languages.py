@@ -35,6 +35,7 @@ def test_every_language_has_a_table(code):
     ("pt", "significaçonas", [], True),
     ("eo", "domon", [], True),
     ("eo", "domoj", [], False),
+    ("eo", "ŝin", [], True),
     ("sv", "skinnbyxornas", [("skinnbyxa", "<n><ut><pl><def><gen>")], True),
     ("sv", "hästarna", [("häst", "<n><ut><pl><def><nom>")], False),
     ("da", "husets", [], True),
@@ -127,3 +128,89 @@ def test_arabic_forms_read_as_their_lemmas(form, analysis):
     lemmas = {"كتاب", "مدرسة", "قال", "وقع", "ووقع", "وزير", "زير", "أما", "سياسة", "سور", "أمن", "امن"}
     dictionary = (lemmas, {"أما"}, {"سوريا"}, lemmas - {"سور"})
     assert ar.analyse(frequency, lemmas, dictionary).get(form) == analysis
+
+
+@pytest.mark.parametrize("code, form, lemma, odd", [
+    ("el", "χημικού", "χημικός", True),       # a genitive
+    ("el", "φίλους", "φίλος", True),          # an accusative plural
+    ("el", "θάλασσας", "θάλασσα", True),      # the feminine's genitive
+    ("el", "καλοί", "καλός", False),          # a nominative plural
+    ("el", "τραυματίστηκε", "τραυματίζομαι", False),  # a verb's past
+    ("el", "χει", None, True),               # an elision of no lemma
+    ("el", "είπε", None, False),
+    ("tr", "sahneye", "sahne", True),        # a dative
+    ("tr", "kitaplar", "kitap", False),      # a plural
+    ("tr", "geldi", "gelmek", False),
+    ("tr", "geliyorsunuz", "gelmek", False),
+    ("tr", "gelmesinin", "gelmek", True),    # a verbal noun with case endings
+    ("tr", "gel", "gelmek", False),          # the imperative
+])
+def test_odd_forms_of_a_lemma(code, form, lemma, odd):
+    assert languages.load(code).odd_form(form, (), lemma) == odd
+
+
+@pytest.mark.parametrize("code, form, keys", [
+    ("eo", "knabojn", ["knabo", "knabojn"]),
+    ("eo", "iris", ["iri", "iris"]),
+    ("eo", "kiujn", ["kiu"]),
+    ("eo", "vin", ["vi"]),
+    ("eo", "tamen", ["tamen"]),
+])
+def test_dictionary_forms_by_endings(code, form, keys):
+    assert languages.load(code).lemmatise(form) == keys
+
+
+def test_greek_forms_find_their_lemma_without_accents():
+    greek = languages.load("el")
+    assert greek.key("άνθρωπος") in greek.lemmatise("ανθρώπου")
+    assert greek.key("σκέψη") in greek.lemmatise("σκέψεις")
+    assert greek.key("γράφω") in greek.lemmatise("γράφουμε")
+
+
+@pytest.mark.parametrize("stem, lemma", [
+    ("gel", "gelmek"),
+    ("yaz", "yaz"),             # the summer, a noun: it takes the plural's flag
+    ("yapabil", "yapmak"),      # the potential
+    ("yapma", "yapmak"),        # the negative
+    ("süresi", "süre"),         # a possessive the dictionary lists as a stem
+    ("sattık", "satmak"),       # a past the dictionary lists as a stem
+    ("bekli", "beklemek"),      # the stem before -yor
+    ("hafta", "hafta"),         # not haf + locative
+    ("bina", "bina"),           # not bin + dative
+    ("bakan", "bakan"),         # the participle ends many nouns
+])
+def test_turkish_stems_stand_for_their_lemma(stem, lemma):
+    lemmas = {"gelmek": ["1"], "yaz": ["0,3"], "yazmak": ["1"], "yapmak": ["1"], "süre": ["1"], "satmak": ["1"], "bin": ["1"],
+              "bakmak": ["1"], "bina": ["1"], "bakan": ["1"],
+              "beklemek": ["1"], "bekli": ["1"], "haf": ["1"], "hafta": ["1"]}
+    assert languages.load("tr").stem_lemma(stem, lemmas) == lemma
+
+
+def test_turkish_roots_soften_and_drop_a_vowel():
+    spell = languages.load("tr").root_spellings
+    assert spell("cep") == ["cep", "ceb"]
+    assert spell("renk") == ["renk", "renğ", "reng"]
+    assert spell("oğul") == ["oğul", "oğl"]
+
+
+@pytest.mark.parametrize("lemma, admitted", [
+    ("malpura", True), ("kuracistino", True),
+    ("kuracisto", False),      # no affix: the ranked lemma itself
+    ("malpurigi", False),      # two affixes
+    ("limimposto", False),     # two roots
+    ("purigi", False),         # an affix outside the commonest
+])
+def test_esperanto_words_past_the_frequency_list(lemma, admitted):
+    admits = languages.load("eo").extra_lemma(["pura", "patrino", "kuracisto", "limo", "imposto"])
+    assert admits(lemma) == admitted
+
+
+def test_hungarian_doubled_endings_are_no_lemmas():
+    hungarian = languages.load("hu")
+    assert hungarian.odd_lemma("képzeletbelibeli")
+    assert not hungarian.odd_lemma("képzeletbeli")
+
+
+@pytest.mark.parametrize("lemma, odd", [("æiuj", True), ("whisky", True), ("ĉiuj", False), ("ajn", False), ("ĉion", True)])
+def test_esperanto_lemmas_in_its_alphabet_and_not_accusative(lemma, odd):
+    assert languages.load("eo").odd_lemma(lemma) == odd

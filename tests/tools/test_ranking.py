@@ -74,7 +74,7 @@ def test_forms_enter_by_use_growth_and_rules():
     form_lemmas = {f: {f: [lemma]} for f, lemma in
                    (("chats", "chat"), ("chatons", "chaton"), ("chanta", "chanter"), ("chanteraient", "chanter"))}
     rank = {"chat": 0, "chanter": 1, "chaton": 2}
-    chosen = ranking.choose_forms(frequency, form_lemmas, rank, 1e-5, 4, lambda s, f: s == "chanta")
+    chosen = ranking.choose_forms(frequency, form_lemmas, rank, 1e-5, 4, lambda s, f, l: s == "chanta")
     assert chosen == {"chats": ("chat", 2e-5)}
 
 
@@ -145,3 +145,8 @@ def test_listed_forms_are_forms_of_the_flagged_root_they_begin_with():
     from lexicon import build
     lemmas = {"kullan": ["12"], "kullanabileceğini": [""], "vay": [""], "ev": ["3"], "evde": [""]}
     assert build.listed_form_roots(lemmas) == {"kullanabileceğini": "kullan"}
+
+
+def test_translations_give_single_words_without_notes():
+    entries = ["abide /ɐbˈaɪd/\n1. bir yerde kalmak\n2. (huk.) sabit, dayanmak; tahammül", "animal\n\nζώο, κτήνος\n"]
+    assert sources.translation_words(entries) == {"sabit", "dayanmak", "tahammül", "ζώο", "κτήνος"}

@@ -19,9 +19,15 @@ The knobs, with their defaults (see Language below):
                      dictionary forms too, not only of the forms of one lemma alone (nouns
                      whose every form is also a verb's: Spanish "casa", "casas" of "casar")
   min_use            the least use (per million words) of a lemma's forms that ranks it
+  short_seen         a lemma of at most this many characters is an entry only where the
+                     frequency list holds it as it is written (Turkish: 5); 0: no such rule
+  unheld_use         the least use that ranks a lemma no known-word source holds (where
+                     the dictionary's stems hold forms and names: Turkish); None: min_use
   extra_lemmas       the most lemmas taken from the known-word sources past the frequency list
   extra_sources      how many known-word sources must hold such a lemma
   extra_longest      the longest such lemma, in letters
+  extra_lemma        a function ranked lemmas -> a test of a lemma past the frequency list
+                     (Esperanto: built of the ranked lemmas' roots and the affixes)
   form_use           the least use (per million words) of a form other than the lemma to be
                      an entry of its own; None: no forms but the lemmas
   longest_growth     the most letters a form may add to its lemma
@@ -76,6 +82,33 @@ The knobs, with their defaults (see Language below):
   gloss_labels       labels of offence the bilingual dictionary writes in the language
   function_words     left out of the coverage figure besides the analyser's function words
   limit              the most entries of the list (the package's size)
+
+For a dictionary whose stems are no dictionary forms (Greek lists every form as a word of
+its own; Esperanto's stems are roots written with an ending, "knaba" for knabo, knaba,
+knabi):
+
+  lemmatise          a function form -> the keys of its dictionary forms by the grammar's
+                     endings (Esperanto "knabojn" -> ["knabo"]); the lemmas are then the
+                     known-word sources' words hunspell accepts, and the forms map to those
+                     whose key is one of them
+  lemma_key          the key a lemma is found by (Greek: without accents, as a stress moves
+                     in a paradigm); by default the lemma itself
+  trust_lemmatise    the first of a form's keys that hunspell accepts is a lemma of its own
+                     (the grammar tells the dictionary form exactly: Esperanto)
+  own_lemma_use      a form used at least this often (per million words) whose dictionary
+                     form the rules cannot find is a lemma of its own (Greek "είπε")
+  translations       an English-to-language freedict dictionary ("eng-ell"): the words of its
+                     translations are a known-word source
+  translations_least  how many of its headwords a word must translate to count
+
+For a dictionary that gives verbs as stems and lists finished forms (Turkish):
+
+  stem_lemma         a function (stem, lemmas) -> the lemma a stem stands for (a verb stem's
+                     infinitive, "gel" -> "gelmek"), or the stem itself
+  root_spellings     a function root -> the spellings it takes before a suffix ("cep" ->
+                     "cep", "ceb"), that listed forms are matched against
+  odd_form_of        a function (form, lemma) -> True when the form is odd for that lemma
+                     (a Turkish noun's case forms; lemma is None for a form of no lemma)
 """
 
 import importlib
@@ -109,9 +142,12 @@ class Language:
     words_cased: bool = False
     own_form_share: bool = False
     min_use: float = 1.0
+    unheld_use: Optional[float] = None
+    short_seen: int = 0
     extra_lemmas: int = 10000
     extra_sources: int = 1
     extra_longest: int = 12
+    extra_lemma: Optional[Callable] = None
     form_use: Optional[float] = 10.0
     longest_growth: int = 4
     odd_forms: tuple = ()
@@ -140,6 +176,15 @@ class Language:
     gloss_labels: tuple = ()
     function_words: frozenset = frozenset()
     limit: int = 60000
+    lemmatise: Optional[Callable[[str], list]] = None
+    lemma_key: Optional[Callable[[str], str]] = None
+    trust_lemmatise: bool = False
+    own_lemma_use: Optional[float] = None
+    translations: Optional[str] = None
+    translations_least: int = 1
+    stem_lemma: Optional[Callable] = None
+    root_spellings: Optional[Callable[[str], list]] = None
+    odd_form_of: Optional[Callable] = None
     compiled: dict = field(default_factory=dict, compare=False, repr=False)
 
     def packages(self):
@@ -147,6 +192,8 @@ class Language:
         out = [self.source]
         if self.freedict:
             out.append(f"dict-freedict-{self.freedict}-eng")
+        if self.translations:
+            out.append(f"dict-freedict-{self.translations}")
         if self.mythes_package:
             out.append(self.mythes_package)
         if self.words_package:
@@ -160,10 +207,13 @@ class Language:
             self.compiled[name] = [re.compile(p) for p in getattr(self, name)]
         return self.compiled[name]
 
-    def odd_form(self, form, analyses=()):
-        """A form nobody would pick on its own: it matches an odd_forms pattern, or every
-        analysis of it holds one of the odd_tags."""
+    def odd_form(self, form, analyses=(), lemma=None):
+        """A form nobody would pick on its own: it matches an odd_forms pattern, the
+        language's odd_form_of says so for its lemma, or every analysis of it holds one of
+        the odd_tags."""
         if any(p.search(form) for p in self._patterns("odd_forms")):
+            return True
+        if self.odd_form_of and self.odd_form_of(form, lemma):
             return True
         if self.analyser and self.forms_need_analysis and not analyses:
             return True
@@ -173,6 +223,9 @@ class Language:
 
     def odd_lemma(self, lemma):
         return any(p.search(lemma) for p in self._patterns("odd_lemmas"))
+
+    def key(self, lemma):
+        return self.lemma_key(lemma) if self.lemma_key else lemma
 
     def spelled(self, word):
         return self.respell(word) if self.respell else word

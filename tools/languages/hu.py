@@ -6,4 +6,6 @@ LANGUAGE = Language(
     licence_part="hu_HU", frequency=("wordfreq", "hu"), freedict="hun",
     form_use=20.0, longest_growth=3, stemmer_lemmas=True,
     odd_forms=(r"(?:éért|éé|éi|éiért|ékért|éknek)$",),
+    # The stemmer doubles a derived word's ending now and then (képzeletbelibeli).
+    odd_lemmas=(r"(.{3,})\1$",),
 )

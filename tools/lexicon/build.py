@@ -58,18 +58,25 @@ def dictionary_lemmas(language, affixes, stems):
     return lemmas
 
 
-def listed_form_roots(lemmas, shortest=3):
+def listed_form_roots(lemmas, shortest=3, spellings=None, known=frozenset()):
     """{stem: root} for the stems without affix flags that a stem with flags of at least
     `shortest` letters begins: a dictionary that lists finished forms (Turkish
-    "kullanabileceğini") gives them so; they are forms of that root, not lemmas."""
-    flagged = {l for l, texts in lemmas.items() if any(texts)}
-    roots = {}
+    "kullanabileceğini") gives them so; they are forms of that root, not lemmas.
+    `spellings(root)` gives the spellings a root takes before a suffix (Turkish "cebi" of
+    "cep"); by default the root alone. A stem a known-word source holds (`known`, "aynı",
+    the same) is a word of its own."""
+    flagged = {}
     for lemma, texts in lemmas.items():
         if any(texts):
+            for spelling in spellings(lemma) if spellings else (lemma,):
+                flagged.setdefault(spelling, lemma)
+    roots = {}
+    for lemma, texts in lemmas.items():
+        if any(texts) or lemma in known:
             continue
         for cut in range(len(lemma) - 1, shortest - 1, -1):
             if lemma[:cut] in flagged:
-                roots[lemma] = lemma[:cut]
+                roots[lemma] = flagged[lemma[:cut]]
                 break
     return roots
 
@@ -87,9 +94,25 @@ class Lexicon:
         self.affixes = affixes
         self.lemmas = dictionary_lemmas(language, affixes, stems)
         self.capitalised_stems = {language.spelled(sources.nfc(s)) for s, _ in stems if s[:1].isupper()}
-        self.root_of = listed_form_roots(self.lemmas) if language.listed_forms else {}
+        self.root_of = {}
+        known = set().union(*self.known_sets()) if language.listed_forms or language.stem_lemma else set()
+        if language.listed_forms:
+            self.root_of = listed_form_roots(self.lemmas, spellings=language.root_spellings, known=known)
         for form in self.root_of:
             del self.lemmas[form]
+        if language.stem_lemma:
+            # A stem that stands for another lemma (a Turkish verb stem for its infinitive)
+            # is no entry: its forms count for that lemma. A stem a known-word source holds
+            # is a word of its own ("hafta", not "haf" with a locative).
+            for stem in list(self.lemmas):
+                if stem in known:
+                    continue
+                lemma = language.stem_lemma(stem, self.lemmas)
+                if lemma != stem:
+                    self.root_of[stem] = lemma
+            for stem, root in list(self.root_of.items()):
+                self.root_of[stem] = self.root_of.get(root, root)
+                self.lemmas.pop(stem, None)
         self.frequency = {f: u for f, u in frequencies(language).items() if ranking.letters_only(f)}
         spellings = {f: [f] + ([f[:1].upper() + f[1:]] if language.capitalised else []) for f in self.frequency}
         queried = [s for ss in spellings.values() for s in ss]
@@ -101,7 +124,10 @@ class Lexicon:
             self.stems = {}
             self.analyses = language.analyse({f: self.frequency[f] for f in self.variants}, set(self.lemmas))
         else:
-            self.stems = hunspell.stems([s for ss in self.variants.values() for s in ss], language.hunspell)
+            if language.lemmatise:
+                self.grammar_lemmas()
+            else:
+                self.stems = hunspell.stems([s for ss in self.variants.values() for s in ss], language.hunspell)
             self.analyses = sources.apertium(list(self.variants), language.analyser[0]) if language.analyser else {}
         if language.stemmer_lemmas:
             # The stemmer's stems that hunspell accepts as words are lemmas too: a dictionary
@@ -123,6 +149,12 @@ class Lexicon:
         # The lemmas are written as the list writes its entries (Russian е for ё, Dutch ij).
         self.stems = {w: [self.root_of.get(s, s) for s in (language.spelled(s) for s in ss)]
                       for w, ss in self.stems.items()}
+        # hunspell's stemmer names no stem for a word that is a stem itself: a listed form or
+        # a verb stem is a form of its root all the same.
+        for spellings in self.variants.values():
+            for spelling in spellings:
+                if not self.stems.get(spelling) and spelling in self.root_of:
+                    self.stems[spelling] = [self.root_of[spelling]]
         self.analyses = {w: [(language.spelled(l), t) for l, t in a] for w, a in self.analyses.items()}
         if language.capitalised:
             # A capitalised spelling that hunspell derives from a lowercase stem (German
@@ -144,6 +176,42 @@ class Lexicon:
                     for part in parts if parts and len(parts) > 1 else ():
                         self.score[part] = self.score.get(part, 0.0) + use
 
+    def grammar_lemmas(self):
+        """The lemmas of a dictionary whose stems are no dictionary forms (Greek, Esperanto):
+        the known-word sources' words that hunspell accepts, and (trust_lemmatise) each
+        frequent form's dictionary form by the grammar; each form maps to the lemmas its
+        keys find (`stems`)."""
+        language = self.language
+        known = set().union(*self.known_sets())
+        accepted = hunspell.accepts(sorted(known), language.hunspell)
+        lemmas = {w for w in accepted if ranking.acceptable(w) and not language.odd_lemma(w)}
+        spellings = sorted({s for ss in self.variants.values() for s in ss})
+        keys = {s: language.lemmatise(s) for s in spellings}
+        if language.trust_lemmatise:
+            accepted = hunspell.accepts(sorted({k for ks in keys.values() for k in ks}), language.hunspell)
+            for spelling, ks in keys.items():
+                first = next((k for k in ks if k in accepted), None)
+                keys[spelling] = [first] if first else []
+                if first and ranking.acceptable(first) and not language.odd_lemma(first):
+                    lemmas.add(first)
+        index = {}
+        for lemma in sorted(lemmas):
+            index.setdefault(language.key(lemma), []).append(lemma)
+        self.stems = {}
+        for spelling, ks in keys.items():
+            found = []
+            for k in ks:
+                found += [l for l in index.get(k, ()) if l not in found]
+            self.stems[spelling] = found
+        if language.own_lemma_use is not None:
+            for form, spellings_of in self.variants.items():
+                for spelling in spellings_of:
+                    if (not self.stems[spelling] and self.frequency[form] >= language.own_lemma_use / 1e6
+                            and ranking.acceptable(spelling) and not language.odd_form(spelling)):
+                        lemmas.add(spelling)
+                        self.stems[spelling] = [spelling]
+        self.lemmas = {l: [""] for l in sorted(lemmas)}
+
     def known_sets(self):
         """The words of each known-word source, in lower case."""
         if not hasattr(self, "_known_sets"):
@@ -151,6 +219,8 @@ class Lexicon:
             language = self.language
             if language.freedict:
                 sets.append(set(self.freedict()))
+            if language.translations:
+                sets.append(sources.freedict_translations(language.translations, language.translations_least))
             if language.mythes:
                 sets.append(sources.mythes_words(language.mythes, lower=not language.words_cased))
             if language.words:
@@ -237,6 +307,12 @@ def build(code, language, lexicon=None):
         score = known_scores(lex, holders, language)
         holders.update(lex.holders([l for l in score if l not in holders]))
     ranked = ranking.rank_lemmas(score, language.min_use / 1e6)
+    if language.short_seen:
+        # A short lemma stands in the frequency list as it is written: one that only other
+        # words' stems give ("yır" of yırtık) or only a known-word source holds is rare.
+        ranked = [l for l in ranked if ranking.characters(l) > language.short_seen or l in lex.frequency]
+    if language.unheld_use is not None:
+        ranked = [l for l in ranked if holders.get(l) or score.get(l, 0.0) >= language.unheld_use / 1e6]
     if language.names_by_twins:
         # A lemma whose capitalised twin is a stem of the dictionary too ("celia", "Celia") and
         # that no known-word source holds is taken for the name; where the word lists hold
@@ -276,8 +352,15 @@ def build(code, language, lexicon=None):
     # words, fragments of the frequency list's tokens), where nothing else can tell it.
     unknown = set(offensive.read_list(WORDLISTS / f"unknown-{code}.txt"))
     ranked = [l for l in ranked if l not in unknown]
+    if language.extra_lemma:
+        # Past the frequency list, only the lemmas the language's rule admits (Esperanto:
+        # words built of the ranked lemmas' roots).
+        admits = language.extra_lemma(ranked)
+        holders = {l: n if admits(l) else 0 for l, n in holders.items()}
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
                                   language.extra_longest, language.extra_lemmas)
+    if language.short_seen:
+        extras = [l for l in extras if ranking.characters(l) > language.short_seen]
     order = ranked + extras
     lemma_rank = {l: i for i, l in enumerate(order)}
 
@@ -285,7 +368,7 @@ def build(code, language, lexicon=None):
     if language.form_use is not None:
         forms = ranking.choose_forms(
             lex.frequency, lex.form_lemmas, lemma_rank, language.form_use / 1e6, language.longest_growth,
-            lambda spelling, form: language.odd_form(spelling, lex.analyses.get(form, ())))
+            lambda spelling, form, lemma: language.odd_form(spelling, lex.analyses.get(form, ()), lemma))
 
     heads = headwords(order, lex, language)
     candidates = [(heads[l], (lemma_rank[l], 0, 0.0, l)) for l in order if l in heads]

@@ -141,7 +141,7 @@ def extra_lemmas(lemmas, ranked, holders, need, longest, most):
 def choose_forms(frequency, form_lemmas, lemma_rank, least, growth, odd):
     """Forms other than the lemmas that are entries of their own: used at least `least`
     times a word, a form of a chosen lemma (`lemma_rank` gives each its place), at most
-    `growth` characters longer than it, not odd (`odd(spelling, form)` says). Returns
+    `growth` characters longer than it, not odd (`odd(spelling, form, lemma)` says). Returns
     {spelling: (lemma, frequency)}, each with the best ranked of its lemmas."""
     out = {}
     for form, spellings in form_lemmas.items():
@@ -153,7 +153,7 @@ def choose_forms(frequency, form_lemmas, lemma_rank, least, growth, odd):
             if not chosen or spelling in lemma_rank:
                 continue
             lemma = min(chosen, key=lemma_rank.get)
-            if characters(spelling) - characters(lemma) > growth or odd(spelling, form):
+            if characters(spelling) - characters(lemma) > growth or odd(spelling, form, lemma):
                 continue
             if spelling not in out or use > out[spelling][1]:
                 out[spelling] = (lemma, use)

@@ -6,6 +6,7 @@ None of them gives a word to a list: every entry comes from the language's hunsp
 dictionary."""
 
 import gzip
+import re
 import subprocess
 import unicodedata
 from pathlib import Path
@@ -67,11 +68,11 @@ def dict_number(text):
     return n
 
 
-def freedict_entries(code):
+def freedict_entries(code, suffix="-eng"):
     """{headword: [entry texts]} of Debian's freedict-<code>-eng dictionary; a headword is a
     single word, NFC, lower case."""
-    index = (FREEDICT / f"freedict-{code}-eng.index").read_bytes().decode("utf-8", errors="replace")
-    data = gzip.open(FREEDICT / f"freedict-{code}-eng.dict.dz").read()
+    index = (FREEDICT / f"freedict-{code}{suffix}.index").read_bytes().decode("utf-8", errors="replace")
+    data = gzip.open(FREEDICT / f"freedict-{code}{suffix}.dict.dz").read()
     entries = {}
     for line in index.splitlines():
         fields = line.split("\t")
@@ -81,6 +82,32 @@ def freedict_entries(code):
         text = data[start:start + length].decode("utf-8", errors="replace")
         entries.setdefault(nfc(fields[0]).lower(), []).append(text)
     return entries
+
+
+def translation_words(entries):
+    """The single words that an English-to-language dictionary's entries translate into:
+    the lines after each headword, split at numbers, commas and semicolons, notes in
+    brackets left out; in lower case."""
+    words = set()
+    for entry in entries:
+        for line in entry.split("\n")[1:]:
+            line = re.sub(r"\([^()]*\)|\[[^\]]*\]|(?:^|\s)\d+\.", " ", line)
+            for piece in re.split(r"[,;.]", line):
+                piece = piece.strip()
+                if piece and " " not in piece:
+                    words.add(nfc(piece).lower())
+    return words
+
+
+def freedict_translations(code, least=1):
+    """The words of the translations of Debian's freedict-<code>, an English-to-language
+    dictionary ("eng-ell"), that translate at least `least` of its headwords (a word many
+    English words translate into is a common one)."""
+    count = {}
+    for entries in freedict_entries(code, suffix="").values():
+        for word in translation_words(entries):
+            count[word] = count.get(word, 0) + 1
+    return {w for w, n in count.items() if n >= least}
 
 
 def mythes_words(name, lower=True):
