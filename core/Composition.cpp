@@ -94,10 +94,7 @@ QByteArray composedUtf8(QByteArrayView utf8)
     UErrorCode status = U_ZERO_ERROR;
     if (normalizer->isNormalizedUTF8(icu::StringPiece(safe.constData(), int32_t(safe.size())), status))
         return joiners.isEmpty() ? QByteArray() : safe;
-    const QString decoded = fromUtf8(safe);
-    status = U_ZERO_ERROR;
-    const icu::UnicodeString normal = normalizer->normalize(unicodeAlias(decoded), status);
-    return U_SUCCESS(status) ? QStringView(normal.getBuffer(), normal.length()).toUtf8() : QByteArray(safe.constData(), safe.size());
+    return composed(fromUtf8(safe)).toUtf8();
 }
 
 } // namespace velmora::characters

@@ -52,16 +52,6 @@ QByteArray utf8From(const char *encoding, QByteArrayView bytes)
     return utf8;
 }
 
-// UTF-16 as UTF-8. An odd byte at the end is a broken character of its own, apart from a
-// surrogate before it that waited for its pair: each is a U+FFFD.
-QByteArray utf8FromUtf16(const char *encoding, QByteArrayView bytes)
-{
-    QByteArray utf8 = utf8From(encoding, bytes.first(bytes.size() & ~qsizetype(1)));
-    if (bytes.size() % 2 != 0)
-        utf8 += "\xEF\xBF\xBD";
-    return utf8;
-}
-
 // Windows-1252 is Latin-1 but for bytes 0x80..0x9F: what those stand for, read once from ICU's
 // converter. The five it leaves undefined keep their Latin-1 control code, so every byte is one
 // character, and none of them ever needs composing.
@@ -132,8 +122,12 @@ QByteArray composedText(QByteArray text)
 // byte-order mark already gone; else Windows-1252.
 QByteArray composedUtf8Of(QByteArray bytes, const char *utf16)
 {
-    if (utf16)
-        return composedText(utf8FromUtf16(utf16, QByteArrayView(bytes).sliced(2)));
+    if (utf16) {
+        // An odd byte at the end is a broken character of its own, apart from a surrogate
+        // before it that waited for its pair: each is a U+FFFD.
+        const QByteArrayView units = QByteArrayView(bytes).sliced(2);
+        return composedText(utf8From(utf16, units.first(units.size() & ~qsizetype(1))) + (units.size() % 2 ? "\xEF\xBF\xBD" : ""));
+    }
     if (!bytes.isValidUtf8())
         return utf8FromWindows1252(bytes); // one character a byte, none that composes
     return composedText(std::move(bytes));

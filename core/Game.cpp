@@ -114,13 +114,6 @@ bool Game::drawAmong(int entryClass, qint32 minimum)
     return true;
 }
 
-// An entry of the level's class with something to find: an entry of blanks alone, or an empty
-// one, would be won or lost without a letter shown.
-bool Game::drawAtFixedLevel()
-{
-    return drawAmong(m_state.DifficultyLevel, 1);
-}
-
 // A length drawn afresh for each attempt (16 standing for the long entries), then an entry of
 // that length, until one leaves at least two characters to find.
 bool Game::drawAtRandomLength()
@@ -159,7 +152,9 @@ bool Game::drawAtRandomLength()
 void Game::GenerateWord()
 {
     GameState &s = m_state;
-    const bool drawn = s.DifficultyLevel > LongLevel ? drawAtRandomLength() : drawAtFixedLevel();
+    // At a fixed level, an entry with something to find: one of blanks alone, or an empty one,
+    // would be won or lost without a letter shown.
+    const bool drawn = s.DifficultyLevel > LongLevel ? drawAtRandomLength() : drawAmong(s.DifficultyLevel, 1);
     if (s.RandomLength)
         s.DifficultyLevel = RandomLevel;
 

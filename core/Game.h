@@ -48,7 +48,6 @@ public:
     static QString stagePicturePath(int wrongGuesses);
 
 private:
-    bool drawAtFixedLevel();
     bool drawAtRandomLength();
     bool drawAmong(int entryClass, qint32 minimumToFind);
     void showHeadings();

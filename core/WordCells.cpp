@@ -26,18 +26,11 @@ QString WordCells::text() const
 {
     if (answer)
         return letters.text();
-    // Written in place, since an entry may have millions of cells.
-    qsizetype size = 0;
-    for (qsizetype i = 0; i < letters.size(); ++i)
-        size += (shown.at(i) ? letters.at(i).size() : 1) + 1;
-    QString text(size, Qt::Uninitialized);
-    QChar *out = text.data();
+    QString text;
+    text.reserve(2 * letters.size());
     for (qsizetype i = 0; i < letters.size(); ++i) {
-        if (shown.at(i))
-            out = std::copy(letters.at(i).begin(), letters.at(i).end(), out);
-        else
-            *out++ = u'_';
-        *out++ = u' ';
+        text += shown.at(i) ? letters.at(i) : u"_";
+        text += u' ';
     }
     return text;
 }
