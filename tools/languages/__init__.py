@@ -12,6 +12,14 @@ The knobs, with their defaults (see Language below):
   analyser           an Apertium .automorf.bin (relative to /usr/share/apertium) that gives
                      the lemma of irregular forms, with its Debian package
   freedict, mythes, words   the known-word sources past the frequency list
+  back_freedict      a known-word source too: the words Debian's freedict-eng-<code>
+                     dictionary gives as translations of English words (a translator
+                     reaches for common words)
+  mythes_main        of the thesaurus, only headwords with synonyms of their own: a
+                     headword that only points to another ("(див.) хліб") is most often a
+                     rare or regional word
+  loan_sources       the known-word sources that tell a word of the language from an English
+                     loan ("freedict", "mythes", "words", "back"); by default all of them
   min_use            the least use (per million words) of a lemma's forms that ranks it
   extra_lemmas       the most lemmas taken from the known-word sources past the frequency list
   extra_sources      how many known-word sources must hold such a lemma
@@ -76,6 +84,9 @@ class Language:
     mythes_package: Optional[str] = None
     words: Optional[str] = None
     words_package: Optional[str] = None
+    back_freedict: Optional[str] = None
+    mythes_main: bool = False
+    loan_sources: Optional[tuple] = None
     min_use: float = 1.0
     extra_lemmas: int = 10000
     extra_sources: int = 1
@@ -109,6 +120,8 @@ class Language:
             out.append(self.mythes_package)
         if self.words_package:
             out.append(self.words_package)
+        if self.back_freedict:
+            out.append(f"dict-freedict-eng-{self.back_freedict}")
         if self.analyser:
             out.append(self.analyser[1])
         return out

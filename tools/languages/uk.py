@@ -1,5 +1,6 @@
 """Ukrainian: hunspell-uk."""
 from languages import Language
+from languages.ru import OBLIQUE
 
 LANGUAGE = Language(
     name="Ukrainian", hunspell="uk_UA", source="hunspell-uk", licence="GPL-2+ or LGPL-2.1+ or MPL-1.1",
@@ -8,4 +9,7 @@ LANGUAGE = Language(
     mythes="th_uk_UA_v2", mythes_package="mythes-uk", words="ukrainian", words_package="wukrainian",
     extra_sources=2,
     names_by_twins=True,
+    # A form other than the lemma is an entry only in the nominative or as a verb form
+    # ("хлопці", "йдуть", "впала"), not "числі", "зброї" or "рівнем".
+    odd_tags=OBLIQUE, forms_need_analysis=True,
 )

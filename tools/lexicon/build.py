@@ -137,16 +137,24 @@ class Lexicon:
                     for part in parts if parts and len(parts) > 1 else ():
                         self.score[part] = self.score.get(part, 0.0) + use
 
-    def holders(self):
-        """How many known-word sources hold each lemma."""
-        sets = []
+    def known_sets(self):
+        """{source: the words it holds} of the language's known-word sources."""
+        sets = {}
         language = self.language
         if language.freedict:
-            sets.append(set(self.freedict()))
+            sets["freedict"] = set(self.freedict())
         if language.mythes:
-            sets.append(sources.mythes_words(language.mythes))
+            sets["mythes"] = (sources.mythes_main_words(language.mythes) if language.mythes_main
+                              else sources.mythes_words(language.mythes))
         if language.words:
-            sets.append(sources.word_list(language.words))
+            sets["words"] = sources.word_list(language.words)
+        if language.back_freedict:
+            sets["back"] = sources.freedict_translations(language.back_freedict)
+        return sets
+
+    def holders(self, names=None):
+        """How many known-word sources (of those named, by default all) hold each lemma."""
+        sets = [s for n, s in self.known_sets().items() if names is None or n in names]
         return {l: sum(1 for s in sets if l.lower() in s) for l in self.lemmas}
 
     def freedict(self):
@@ -187,7 +195,8 @@ def build(code, language, lexicon=None):
         # English words in the frequency list (film titles, songs, loans) that no source of the
         # language itself holds are foreign words to its readers.
         english = {w for w in sources.word_list("american-english", lower=False) if w.islower()}
-        ranked = [l for l in ranked if holders.get(l) or len(l) < 4 or l.lower() not in english]
+        own = lex.holders(language.loan_sources) if language.loan_sources else holders
+        ranked = [l for l in ranked if own.get(l) or len(l) < 4 or l.lower() not in english]
     names = set()
     if language.names_by_gloss:
         cased = sources.word_list("american-english", lower=False)

@@ -6,6 +6,7 @@ None of them gives a word to a list: every entry comes from the language's hunsp
 dictionary."""
 
 import gzip
+import re
 import subprocess
 import unicodedata
 from pathlib import Path
@@ -81,6 +82,47 @@ def freedict_entries(code):
         text = data[start:start + length].decode("utf-8", errors="replace")
         entries.setdefault(nfc(fields[0]).lower(), []).append(text)
     return entries
+
+
+def freedict_translations(code):
+    """The words Debian's freedict-eng-<code> dictionary gives as translations: every word of
+    each entry but its headword line, NFC, lower case."""
+    index = (FREEDICT / f"freedict-eng-{code}.index").read_bytes().decode("utf-8", errors="replace")
+    data = gzip.open(FREEDICT / f"freedict-eng-{code}.dict.dz").read()
+    words = set()
+    for line in index.splitlines():
+        fields = line.split("\t")
+        if len(fields) < 3 or not fields[0] or fields[0].startswith("00"):
+            continue
+        start, length = dict_number(fields[1]), dict_number(fields[2])
+        text = data[start:start + length].decode("utf-8", errors="replace")
+        body = text.split("\n", 1)[1] if "\n" in text else ""
+        words.update(nfc(w).lower() for w in TRANSLATION_WORD.findall(MARKUP.sub(" ", body)))
+    return words
+
+
+# Notes, cross-references and tags of a freedict entry, which are English, not translations.
+MARKUP = re.compile(r"\([^()]*\)|\{[^{}]*\}|<[^<>]*>|\[[^\[\]]*\]|See also:.*")
+TRANSLATION_WORD = re.compile(r"[^\W\d_]+")
+
+
+def mythes_main_words(name):
+    """The single-word headwords of a thesaurus /usr/share/mythes/<name>.dat that have
+    synonyms of their own: not those whose every meaning only points to another headword
+    ("(див.) хліб")."""
+    lines = (MYTHES / f"{name}.dat").read_bytes().decode("utf-8", errors="replace").splitlines()
+    words = set()
+    i = 1
+    while i < len(lines):
+        head, _, count = lines[i].rpartition("|")
+        if not head or not count.isdigit():
+            i += 1
+            continue
+        meanings = lines[i + 1:i + 1 + int(count)]
+        if " " not in head and not all("(див.)" in m or "(см.)" in m for m in meanings):
+            words.add(nfc(head).lower())
+        i += 1 + int(count)
+    return words
 
 
 def mythes_words(name):
