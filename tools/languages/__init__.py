@@ -47,6 +47,12 @@ The knobs, with their defaults (see Language below):
   stemmer_lemmas     the stems hunspell's stemmer gives that it accepts as words are lemmas
                      too (Hungarian, whose dictionary writes derived words' stems)
   odd_lemmas         regular expressions: a lemma matching one is never an entry
+  form_flags         where no analyser tells a form's case: the suffix flags of the
+                     dictionary whose forms may be entries (Czech verb conjugations); a form
+                     that none of its lemma's flags of these builds is never an entry
+  case_flags         suffix flags that decline a stem: a stem without flags that one of them
+                     builds from another stem ("základě" of "základ") is a form of it, not a
+                     lemma
   respell            a function giving the spelling an entry is written in (Russian ё)
   capitalised        a function (stems, affixes) -> the capitalised stems that are words
                      (German nouns); by default a capitalised stem is a name and goes
@@ -96,6 +102,8 @@ class Language:
     odd_forms: tuple = ()
     odd_tags: tuple = ()
     odd_lemmas: tuple = ()
+    form_flags: str = ""
+    case_flags: str = ""
     forms_need_analysis: bool = False
     segment: bool = False
     listed_forms: bool = False

@@ -7,7 +7,9 @@ LANGUAGE = Language(
     licence_part="uk_UA", frequency=("wordfreq", "uk"),
     analyser=("apertium-rus-ukr/ukr-rus.automorf.bin", "apertium-rus-ukr"),
     mythes="th_uk_UA_v2", mythes_package="mythes-uk", words="ukrainian", words_package="wukrainian",
-    extra_sources=2,
+    # Past the frequency list, a lemma that the word list holds and the thesaurus explains with
+    # synonyms of its own.
+    extra_sources=2, mythes_main=True,
     names_by_twins=True,
     # A form other than the lemma is an entry only in the nominative or as a verb form
     # ("хлопці", "йдуть", "впала"), not "числі", "зброї" or "рівнем".

@@ -74,6 +74,31 @@ def listed_form_roots(lemmas, shortest=3):
     return roots
 
 
+def case_form_roots(lemmas, affixes, language):
+    """{stem: root} for the stems without flags that a declension flag of another stem
+    (`language.case_flags`) builds: a dictionary that lists some case forms as words of their
+    own ("základě", "příčinou") gives them so; they are forms of that stem, not lemmas."""
+    bare = sorted(l for l, texts in lemmas.items() if not any(texts))
+    roots = {}
+    for form, found in hunspell.stems(bare, language.hunspell).items():
+        if form not in lemmas:
+            continue
+        for stem in found:
+            if stem == form or stem not in lemmas:
+                continue
+            flags = [f for text in lemmas[stem] for f in affixes.ordered_flags(text) if f in language.case_flags]
+            if form in affixes.suffixed(stem, flags):
+                roots[form] = stem
+                break
+    return roots
+
+
+def flag_forms(lex, lemma, flags):
+    """The forms of a lemma that the given suffix flags of it build."""
+    chosen = [f for text in lex.lemmas.get(lemma, ()) for f in lex.affixes.ordered_flags(text) if f in flags]
+    return set(lex.affixes.suffixed(lemma, chosen))
+
+
 class Lexicon:
     """What the build and the reviewers' figures read of one language."""
 
@@ -86,6 +111,8 @@ class Lexicon:
         self.lemmas = dictionary_lemmas(language, affixes, stems)
         self.capitalised_stems = {language.spelled(sources.nfc(s)) for s, _ in stems if s[:1].isupper()}
         self.root_of = listed_form_roots(self.lemmas) if language.listed_forms else {}
+        if language.case_flags:
+            self.root_of.update(case_form_roots(self.lemmas, affixes, language))
         for form in self.root_of:
             del self.lemmas[form]
         self.frequency = {f: u for f, u in frequencies(language).items() if ranking.letters_only(f)}
@@ -213,6 +240,8 @@ def build(code, language, lexicon=None):
         forms = ranking.choose_forms(
             lex.frequency, lex.form_lemmas, lemma_rank, language.form_use / 1e6, language.longest_growth,
             lambda spelling, form: language.odd_form(spelling, lex.analyses.get(form, ())))
+    if language.form_flags:
+        forms = {s: (l, u) for s, (l, u) in forms.items() if s in flag_forms(lex, l, language.form_flags)}
 
     heads = headwords(order, lex, language)
     candidates = [(heads[l], (lemma_rank[l], 0, 0.0, l)) for l in order if l in heads]
