@@ -50,6 +50,17 @@ The knobs, with their defaults (see Language below):
   form_flags         where no analyser tells a form's case: the suffix flags of the
                      dictionary whose forms may be entries (Czech verb conjugations); a form
                      that none of its lemma's flags of these builds is never an entry
+  unknown_need_source  a lemma the analyser does not know is an entry only where a known-word
+                     source (of `loan_sources`, where given) holds it: "bare" for the stems the
+                     dictionary writes without affix flags (mostly abbreviations, "млрд",
+                     first parts of compounds, "политико", and listed case forms), "short"
+                     for those and every lemma of up to five letters, "all" for every lemma
+  english_names      a frequent lemma that is a name in English (Debian's wamerican has it
+                     capitalised: "madison", "mercedes") and that no known-word source of the
+                     language (of `loan_sources`) holds is a name: not an entry
+  bare_forms         a function (the stems the dictionary writes without affix flags) -> those
+                     of them that are case forms of an irregular word ("domu", "psa"): no
+                     lemma unless a known-word source holds it
   case_flags         suffix flags that decline a stem: a stem without flags that one of them
                      builds from another stem ("základě" of "základ") is a form of it, not a
                      lemma
@@ -104,6 +115,9 @@ class Language:
     odd_lemmas: tuple = ()
     form_flags: str = ""
     case_flags: str = ""
+    bare_forms: Optional[Callable] = None
+    unknown_need_source: Optional[str] = None
+    english_names: bool = False
     forms_need_analysis: bool = False
     segment: bool = False
     listed_forms: bool = False

@@ -14,6 +14,9 @@ LANGUAGE = Language(
     # English-Polish dictionary's translations all hold.
     back_freedict="pol", extra_sources=3, loan_sources=("freedict",),
     names_by_twins=True,
+    # The analyser knows the everyday words: a short one it does not know is an entry only
+    # where the bilingual dictionary holds it; English names ("madison") go.
+    unknown_need_source="short", english_names=True,
     # A form other than the lemma is an entry only in the nominative or as a verb form
     # ("ziemniaki", "zapytał", "patrzy"), not "klasę", "wrogów" or "drużyną".
     odd_tags=OBLIQUE, forms_need_analysis=True,

@@ -22,4 +22,5 @@ LANGUAGE = Language(
     # "ванной" or "лесу", which nobody would pick on their own.
     odd_tags=OBLIQUE, forms_need_analysis=True,
     names_by_twins=True,
+    unknown_need_source="bare",
 )

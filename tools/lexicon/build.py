@@ -137,6 +137,7 @@ class Lexicon:
             # stems are not dictionary forms (Italian "mese" is a form of a stem "mesa").
             said = {language.spelled(l) for a in self.analyses.values() for l, _ in a}
             said = {l for l in said if ranking.acceptable(l, bool(language.capitalised), language.syllabic)}
+            self.analyser_lemmas = said
             for lemma in hunspell.accepts(sorted(said - set(self.lemmas)), language.hunspell):
                 if not language.odd_lemma(lemma):
                     self.lemmas[lemma] = [""]
@@ -218,12 +219,32 @@ def build(code, language, lexicon=None):
         # A lemma whose capitalised twin is a stem of the dictionary too ("celia", "Celia") and
         # that no known-word source holds is taken for the name.
         ranked = [l for l in ranked if holders.get(l) or l[:1].upper() + l[1:] not in lex.capitalised_stems]
+    if language.unknown_need_source:
+        # A lemma the analyser does not know ("млрд", "политико") is no word of its own unless
+        # a known-word source holds it; one the analyser knows only as an odd form of another
+        # lemma ("nami", "беженцев") is none at all.
+        said = getattr(lex, "analyser_lemmas", set())
+        own = lex.holders(language.loan_sources) if language.loan_sources else holders
+        mode = language.unknown_need_source
+        ranked = [l for l in ranked
+                  if own.get(l) or l in said or lex.analyses.get(l)
+                  or (mode == "bare" and any(lex.lemmas[l]))
+                  or (mode == "short" and any(lex.lemmas[l]) and len(l) > 5)]
+        ranked = [l for l in ranked if not (lex.analyses.get(l) and l not in said
+                                            and language.odd_form(l, lex.analyses[l]))]
+    if language.bare_forms:
+        bare = language.bare_forms({l for l, texts in lex.lemmas.items() if not any(texts)})
+        ranked = [l for l in ranked if l not in bare or holders.get(l)]
     if language.english_loans:
         # English words in the frequency list (film titles, songs, loans) that no source of the
         # language itself holds are foreign words to its readers.
         english = {w for w in sources.word_list("american-english", lower=False) if w.islower()}
         own = lex.holders(language.loan_sources) if language.loan_sources else holders
         ranked = [l for l in ranked if own.get(l) or len(l) < 4 or l.lower() not in english]
+    if language.english_names:
+        cased = sources.word_list("american-english", lower=False)
+        own = lex.holders(language.loan_sources) if language.loan_sources else holders
+        ranked = [l for l in ranked if own.get(l) or l[:1].upper() + l[1:] not in cased]
     names = set()
     if language.names_by_gloss:
         cased = sources.word_list("american-english", lower=False)
