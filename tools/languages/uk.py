@@ -10,7 +10,10 @@ LANGUAGE = Language(
     # Past the frequency list, a lemma that the word list holds and the thesaurus explains with
     # synonyms of its own.
     extra_sources=2, mythes_main=True,
-    names_by_twins=True, unknown_need_source="bare",
+    names_by_twins=True,
+    # A stem without affix flags that the analyser does not know ("млрд", "ага") is no word
+    # unless a known-word source holds it.
+    unknown_need_source="bare",
     # A form other than the lemma is an entry only in the nominative or as a verb form
     # ("хлопці", "йдуть", "впала"), not "числі", "зброї" or "рівнем".
     odd_tags=OBLIQUE, forms_need_analysis=True,
