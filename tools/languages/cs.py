@@ -23,6 +23,50 @@ def case_families(bare, least=3):
     return {s for group in members.values() if len(group) >= least for s in group} - FAMILY_WORDS
 
 
+# Words the dictionary writes without affix flags that a reader would not take for an answer on
+# their own, as a reader of the list found them: case forms of pronouns ("námi", "jehož"),
+# irregular case forms ("práci", "dvoře"), abbreviations ("cca", "kcal"), interjections
+# ("ehm") and foreign words ("facto").
+NOT_WORDS = frozenset({
+    "abych", "abychom", "abys", "abyste", "ad", "ah", "al", "alma", "alter", "ant", "atm", "au",
+    "ba", "babi", "bank", "barev", "bek", "bene", "bim", "bio", "bla", "bozi", "br", "bran",
+    "branami", "bu", "buch", "bud", "bum", "bych", "bychom", "bys", "byste", "břiše", "bůhví",
+    "ca", "cal", "cca", "chi", "cink", "cos", "cosi", "dada", "dam", "dcer", "dceři", "de", "deci",
+    "dia", "dl", "dle", "dně", "dolce", "dpi", "drah", "drahami", "drahách", "dráž", "dur",
+    "dvoře", "dvěma", "děr", "ehm", "ex", "face", "facto", "fair", "fiction", "forte", "fuk",
+    "gaga", "ha", "haf", "ham", "herald", "hergot", "hi", "hip", "hl", "hle", "hmmm", "hoc", "hot",
+    "hotelích", "hr", "http", "hu", "in", "inu", "ion", "jader", "jakousi", "jakož", "jakože",
+    "jakožto", "jakákoli", "jakákoliv", "jakási", "jakéhokoli", "jakéhokoliv", "jakéhosi",
+    "jakékoli", "jakékoliv", "jakémkoli", "jakémkoliv", "jakémsi", "jakémukoli", "jakémukoliv",
+    "jakési", "jakýchkoli", "jakýchkoliv", "jakýmkoli", "jakýmkoliv", "jakýmsi", "jakž", "jam",
+    "jater", "jedenkrát", "jednak", "jehož", "jej", "jejichž", "jejíchž", "jejíhož", "jejímiž",
+    "jejímž", "jejíž", "jejž", "jemu", "jemuž", "jenž", "jest", "jestliže", "ještěže", "jež", "ji",
+    "jich", "jichž", "jim", "jimi", "jimiž", "jimž", "jin", "jmen", "jé", "jí", "jím", "jímž",
+    "jíž", "jó", "kamsi", "kapes", "kcal", "kdes", "kdož", "kohokoli", "kohokoliv", "kolene",
+    "kolenou", "komukoli", "komukoliv", "konče", "koněm", "krav", "krimi", "krom", "kterak",
+    "kteréhokoliv", "kterékoli", "kterékoliv", "ku", "kýmkoliv", "leccos", "ledacos", "lg", "li",
+    "lip", "lm", "ln", "mala", "mater", "max", "maxi", "memoriam", "mezd", "mi", "midi", "mil",
+    "ml", "mlada", "mne", "mnou", "moll", "mání", "mě", "měrou", "nade", "nebesích", "nedávnem",
+    "nepaměti", "ni", "nich", "nichž", "nim", "nimi", "nimiž", "nimž", "ničeho", "ničem", "ničím",
+    "niž", "nohama", "nojo", "nu", "nuže", "nynějška", "nám", "námi", "nás", "ní", "ním", "nímž",
+    "níž", "ně", "něhož", "něj", "nějž", "něm", "německu", "němu", "němuž", "němž", "něž", "ob",
+    "ode", "odkudkoliv", "otcové", "ouha", "oz", "oč", "očima", "pa", "pac", "paf", "pi",
+    "plemene", "plic", "plicích", "pr", "pracemi", "prsou", "práci", "pí", "písmene", "race",
+    "ramene", "ramenou", "ran", "ranami", "rb", "rez", "roka", "rukama", "sami", "sapiens", "sec",
+    "ses", "sic", "silám", "sin", "sis", "skal", "slam", "smluv", "soudě", "staletích",
+    "staletími", "superior", "tací", "takovouhle", "takovouto", "takováhle", "takováto",
+    "takovéhle", "takovéhoto", "takovémto", "takovéto", "takovýchto", "takovýhle", "takovýmto",
+    "takovýto", "takž", "tamtéž", "tatáž", "tebe", "tebou", "tentýž", "teprv", "tihle", "tobě",
+    "tohohle", "tohoto", "tomhle", "tomto", "tomtéž", "tomuhle", "tomuto", "touhle", "touto",
+    "toť", "tož", "troji", "tudíž", "turecku", "tutéž", "tyhle", "tys", "tytéž", "téhle", "téhož",
+    "témže", "této", "téže", "tímhle", "tímto", "týče", "týž", "tě", "těchto", "těmahle", "těmhle",
+    "těmito", "těmto", "uher", "ušima", "vah", "vajec", "vista", "vojsk", "von", "vyhověno", "vám",
+    "vámi", "vás", "vícero", "všeho", "všemi", "všemu", "zacházeno", "zad", "zdi", "zdí", "zl",
+    "účtě", "čar", "čeho", "čehokoli", "čehokoliv", "čehož", "čem", "čemkoli", "čemkoliv", "čemu",
+    "čemuž", "čemž", "česku", "čtyř", "čímkoliv", "čímž", "švédsku", "švýcarsku", "ťuk", "žes",
+})
+
+
 # Members of such families that are everyday words in their own right, as a reader found them:
 # nominatives and plurals people say, and adverbs and pronouns.
 FAMILY_WORDS = {"děti", "lidé", "oči", "uši", "ovoce", "paní", "kamna", "chleba", "zde", "vše",
@@ -41,6 +85,7 @@ LANGUAGE = Language(
     # The case forms the dictionary lists as words ("základě", "příčinou") are forms.
     case_flags="CDHILMPQSUYZVéí",
     bare_forms=case_families,
+    odd_lemmas=(r"^(?:" + "|".join(sorted(NOT_WORDS)) + r")$",),
     # Its bilingual dictionary is small: English words cannot be told from its own.
     english_loans=False,
 )
