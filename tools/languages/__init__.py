@@ -58,6 +58,12 @@ The knobs, with their defaults (see Language below):
   english_names      a frequent lemma that is a name in English (Debian's wamerican has it
                      capitalised: "madison", "mercedes") and that no known-word source of the
                      language (of `loan_sources`) holds is a name: not an entry
+  name_adjectives    (pattern, use): a lemma matching the pattern ("-ський") whose rest
+                     begins a capitalised stem of the dictionary (an adjective of a place or a
+                     family name: "іловайський") and that the analyser does not know is an
+                     entry only when its forms are used at least `use` times a million words:
+                     the analyser knows the adjectives of countries and large cities, the
+                     frequencies those of the others people name often
   bare_forms         a function (the stems the dictionary writes without affix flags) -> those
                      of them that are case forms of an irregular word ("domu", "psa"): no
                      lemma unless a known-word source holds it
@@ -116,6 +122,7 @@ class Language:
     form_flags: str = ""
     case_flags: str = ""
     bare_forms: Optional[Callable] = None
+    name_adjectives: Optional[tuple] = None
     unknown_need_source: Optional[str] = None
     english_names: bool = False
     forms_need_analysis: bool = False

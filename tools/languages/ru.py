@@ -21,6 +21,9 @@ LANGUAGE = Language(
     # or neuter adjective) or as a verb form: "книги", "пошел", "купила", not "условиях",
     # "ванной" or "лесу", which nobody would pick on their own.
     odd_tags=OBLIQUE, forms_need_analysis=True,
+    # The plural of an abstract noun in -ность/-ність is the form of its oblique cases, and
+    # rarely meant as a plural ("возможности").
+    odd_forms=(r"ности$",),
     names_by_twins=True,
     unknown_need_source="bare",
 )

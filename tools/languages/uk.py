@@ -17,4 +17,10 @@ LANGUAGE = Language(
     # A form other than the lemma is an entry only in the nominative or as a verb form
     # ("хлопці", "йдуть", "впала"), not "числі", "зброї" or "рівнем".
     odd_tags=OBLIQUE, forms_need_analysis=True,
+    # The plural of an abstract noun in -ность/-ність is the form of its oblique cases, and
+    # rarely meant as a plural ("свідомості").
+    odd_forms=(r"ності$",),
+    # Adjectives of small places and of family names ("іловайський", "крушельницький") that
+    # the analyser does not know are entries only where people use them often.
+    name_adjectives=("[сц]ький$", 20.0),
 )

@@ -14,7 +14,9 @@
    every form of a refused lemma), at most the language's limit.
 """
 
+import bisect
 import os
+import re
 from collections import namedtuple
 from pathlib import Path
 
@@ -253,6 +255,24 @@ def build(code, language, lexicon=None):
         holders = {l: n for l, n in holders.items() if l.lower() not in names}
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
                                   language.extra_longest, language.extra_lemmas)
+    if language.name_adjectives:
+        # An adjective of a small place or a family name ("іловайський", "троицкий").
+        pattern, use = re.compile(language.name_adjectives[0]), language.name_adjectives[1] / 1e6
+        said = getattr(lex, "analyser_lemmas", set())
+        name_stems = sorted(s.lower() for s in lex.capitalised_stems)
+
+        def of_a_name(lemma):
+            # What is left when the ending is cut begins a name of the dictionary
+            # ("иванов" of "ивановский", "іловайськ" of "іловайський").
+            base = pattern.sub("", lemma)[:-1]
+            i = bisect.bisect_left(name_stems, base)
+            return len(base) >= 3 and i < len(name_stems) and name_stems[i].startswith(base)
+
+        def kept(lemma):
+            return (not pattern.search(lemma) or lemma in said or lex.analyses.get(lemma)
+                    or lex.score.get(lemma, 0.0) >= use or not of_a_name(lemma))
+        ranked = [l for l in ranked if kept(l)]
+        extras = [l for l in extras if kept(l)]
     order = ranked + extras
     lemma_rank = {l: i for i, l in enumerate(order)}
 
