@@ -18,6 +18,8 @@ The knobs, with their defaults (see Language below):
   mythes_main        of the thesaurus, only headwords with synonyms of their own: a
                      headword that only points to another ("(див.) хліб") is most often a
                      rare or regional word
+  freedict_names     a headword the bilingual dictionary gives only as a proper name
+                     ("Zeus <pn>", "Jaś <pn>") does not count as a known word
   loan_sources       the known-word sources that tell a word of the language from an English
                      loan ("freedict", "mythes", "words", "back"); by default all of them
   min_use            the least use (per million words) of a lemma's forms that ranks it
@@ -110,6 +112,7 @@ class Language:
     back_freedict: Optional[str] = None
     mythes_main: bool = False
     loan_sources: Optional[tuple] = None
+    freedict_names: bool = False
     min_use: float = 1.0
     extra_lemmas: int = 10000
     extra_sources: int = 1

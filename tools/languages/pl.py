@@ -12,7 +12,7 @@ LANGUAGE = Language(
     gloss_labels=("wulgar", "pogardliw", "obraźliw", "obelżyw"),
     # Past the frequency list, a lemma that its bilingual dictionary, the word list and the
     # English-Polish dictionary's translations all hold.
-    back_freedict="pol", extra_sources=3, loan_sources=("freedict",),
+    back_freedict="pol", extra_sources=3, loan_sources=("freedict",), freedict_names=True,
     names_by_twins=True,
     # The analyser knows the everyday words: a short one it does not know is an entry only
     # where the bilingual dictionary holds it; English names ("madison") go.

@@ -172,7 +172,9 @@ class Lexicon:
         sets = {}
         language = self.language
         if language.freedict:
-            sets["freedict"] = set(self.freedict())
+            sets["freedict"] = {w for w, entries in self.freedict().items()
+                                if not language.freedict_names
+                                or any("<pn>" not in e.split("\n", 1)[0] for e in entries)}
         if language.mythes:
             sets["mythes"] = (sources.mythes_main_words(language.mythes) if language.mythes_main
                               else sources.mythes_words(language.mythes))
