@@ -101,3 +101,14 @@ def test_listed_forms_are_forms_of_the_flagged_root_they_begin_with():
     from lexicon import build
     lemmas = {"kullan": ["12"], "kullanabileceğini": [""], "vay": [""], "ev": ["3"], "evde": [""]}
     assert build.listed_form_roots(lemmas) == {"kullanabileceğini": "kullan"}
+
+
+def test_thesaurus_headwords_with_synonyms_of_their_own():
+    text = ("UTF-8\nхліб|1\n|харч|їжа\nкниш|1\n|(див.) хліб\nобрив|2\n|урвище\n|(див.) круча\n"
+            "добрий день|1\n|привіт\n")
+    assert sources.parse_mythes_main(text) == {"хліб", "обрив"}
+
+
+def test_translation_words_leave_the_headword_and_notes_out():
+    entry = "abbey /ˈæbɪ/ <N>\n 1.  opactwo (budynek), klasztor\n   See also: {abbot}\n"
+    assert sources.translation_words(entry) == {"opactwo", "klasztor"}

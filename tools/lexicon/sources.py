@@ -85,8 +85,8 @@ def freedict_entries(code):
 
 
 def freedict_translations(code):
-    """The words Debian's freedict-eng-<code> dictionary gives as translations: every word of
-    each entry but its headword line, NFC, lower case."""
+    """The words Debian's freedict-eng-<code> dictionary gives as translations (see
+    translation_words)."""
     index = (FREEDICT / f"freedict-eng-{code}.index").read_bytes().decode("utf-8", errors="replace")
     data = gzip.open(FREEDICT / f"freedict-eng-{code}.dict.dz").read()
     words = set()
@@ -95,10 +95,15 @@ def freedict_translations(code):
         if len(fields) < 3 or not fields[0] or fields[0].startswith("00"):
             continue
         start, length = dict_number(fields[1]), dict_number(fields[2])
-        text = data[start:start + length].decode("utf-8", errors="replace")
-        body = text.split("\n", 1)[1] if "\n" in text else ""
-        words.update(nfc(w).lower() for w in TRANSLATION_WORD.findall(MARKUP.sub(" ", body)))
+        words |= translation_words(data[start:start + length].decode("utf-8", errors="replace"))
     return words
+
+
+def translation_words(entry):
+    """The words of a freedict entry but its headword line, its notes, tags and
+    cross-references: NFC, lower case."""
+    body = entry.split("\n", 1)[1] if "\n" in entry else ""
+    return {nfc(w).lower() for w in TRANSLATION_WORD.findall(MARKUP.sub(" ", body))}
 
 
 # Notes, cross-references and tags of a freedict entry, which are English, not translations.
@@ -108,9 +113,14 @@ TRANSLATION_WORD = re.compile(r"[^\W\d_]+")
 
 def mythes_main_words(name):
     """The single-word headwords of a thesaurus /usr/share/mythes/<name>.dat that have
-    synonyms of their own: not those whose every meaning only points to another headword
-    ("(див.) хліб")."""
-    lines = (MYTHES / f"{name}.dat").read_bytes().decode("utf-8", errors="replace").splitlines()
+    synonyms of their own (see parse_mythes_main)."""
+    return parse_mythes_main((MYTHES / f"{name}.dat").read_bytes().decode("utf-8", errors="replace"))
+
+
+def parse_mythes_main(text):
+    """The single-word headwords of a thesaurus's text that have synonyms of their own: not
+    those whose every meaning only points to another headword ("(див.) хліб")."""
+    lines = text.splitlines()
     words = set()
     i = 1
     while i < len(lines):
