@@ -133,7 +133,7 @@ private slots:
         QTest::newRow("it") << "it.txt" << "it" << 16337 << QList<int>{74, 1379, 2564, 101};
         QTest::newRow("nb") << "nb.txt" << "nb" << 17643 << QList<int>{100, 2365, 2233, 130};
         QTest::newRow("nl") << "nl.txt" << "nl" << 22658 << QList<int>{104, 1973, 3188, 165};
-        QTest::newRow("pl") << "pl.txt" << "pl" << 18498 << QList<int>{72, 1930, 2885, 44};
+        QTest::newRow("pl") << "pl.txt" << "pl" << 18497 << QList<int>{72, 1930, 2885, 44};
         QTest::newRow("pt-BR") << "pt-BR.txt" << "pt-BR" << 16141 << QList<int>{88, 1894, 2647, 79};
         QTest::newRow("pt") << "pt.txt" << "pt" << 17161 << QList<int>{67, 1902, 2803, 71};
         QTest::newRow("ru") << "ru.txt" << "ru" << 21382 << QList<int>{50, 1839, 3087, 204};
