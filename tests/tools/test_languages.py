@@ -214,3 +214,30 @@ def test_hungarian_doubled_endings_are_no_lemmas():
 @pytest.mark.parametrize("lemma, odd", [("æiuj", True), ("whisky", True), ("ĉiuj", False), ("ajn", False), ("ĉion", True)])
 def test_esperanto_lemmas_in_its_alphabet_and_not_accusative(lemma, odd):
     assert languages.load("eo").odd_lemma(lemma) == odd
+
+
+# Forms of the Slavic lists: in the nominative or as a verb form, by the analyser's tags (Polish,
+# Russian, Ukrainian) or the dictionary's conjugation flags (Czech, checked in the build).
+@pytest.mark.parametrize("code, form, analyses, odd", [
+    ("ru", "условиях", [("условие", "<n><nt><nn><pl><prp>")], True),
+    ("ru", "книги", [("книга", "<n><f><nn><sg><gen>"), ("книга", "<n><f><nn><pl><nom>")], False),
+    ("ru", "купила", [("купить", "<vblex><perf><tv><past><f><sg>")], False),
+    ("ru", "возможности", [("возможность", "<n><f><nn><pl><nom>")], True),
+    ("ru", "психолого", [], True),
+    ("uk", "числі", [("число", "<n><nt><nn><sg><loc>")], True),
+    ("uk", "хлопці", [("хлопець", "<n><m><aa><pl><nom>")], False),
+    ("pl", "klasę", [("klasa", "<n><f><sg><acc>")], True),
+    ("pl", "ziemniaki", [("ziemniak", "<n><mi><pl><nom>"), ("ziemniak", "<n><mi><pl><acc>")], False),
+    ("cs", "dělals", [], True),
+    ("cs", "dělal", [], False),
+])
+def test_slavic_forms(code, form, analyses, odd):
+    assert languages.load(code).odd_form(form, analyses) == odd
+
+
+def test_czech_case_families():
+    from languages import cs
+    bare = {"domu", "domy", "domě", "domů", "dům", "ovoce", "ovocem", "ovoci", "pomalu", "psa", "psu"}
+    # "ovoce" is an everyday word of its family; "psa", "psu" are only two.
+    assert cs.case_families(bare) == {"domu", "domy", "domě", "domů", "ovocem", "ovoci"}
+    assert languages.load("cs").odd_lemma("námi") and not languages.load("cs").odd_lemma("námitka")

@@ -150,3 +150,14 @@ def test_listed_forms_are_forms_of_the_flagged_root_they_begin_with():
 def test_translations_give_single_words_without_notes():
     entries = ["abide /ɐbˈaɪd/\n1. bir yerde kalmak\n2. (huk.) sabit, dayanmak; tahammül", "animal\n\nζώο, κτήνος\n"]
     assert sources.translation_words(entries) == {"sabit", "dayanmak", "tahammül", "ζώο", "κτήνος"}
+
+
+def test_thesaurus_headwords_with_synonyms_of_their_own():
+    text = ("UTF-8\nхліб|1\n|харч|їжа\nкниш|1\n|(див.) хліб\nобрив|2\n|урвище\n|(див.) круча\n"
+            "добрий день|1\n|привіт\n")
+    assert sources.parse_mythes_main(text) == {"хліб", "обрив"}
+
+
+def test_back_translation_words_leave_the_headword_and_notes_out():
+    entry = "abbey /ˈæbɪ/ <N>\n 1.  opactwo (budynek), klasztor\n   See also: {abbot}\n"
+    assert sources.back_translation_words(entry) == {"opactwo", "klasztor"}

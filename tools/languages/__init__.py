@@ -18,6 +18,17 @@ The knobs, with their defaults (see Language below):
   own_form_share     a form shared by several lemmas goes to them by the use of their own
                      dictionary forms too, not only of the forms of one lemma alone (nouns
                      whose every form is also a verb's: Spanish "casa", "casas" of "casar")
+  back_freedict      a known-word source too: the words Debian's freedict-eng-<code>
+                     dictionary gives as translations of English words (a translator
+                     reaches for common words)
+  mythes_main        of the thesaurus, only headwords with synonyms of their own: a
+                     headword that only points to another ("(див.) хліб") is most often a
+                     rare or regional word
+  freedict_names     a headword the bilingual dictionary gives only as a proper name
+                     ("Zeus <pn>", "Jaś <pn>") does not count as a known word
+  loan_sources       the known-word sources that tell a word of the language from an English
+                     loan ("freedict", "translations", "mythes", "words", "back"); by default
+                     all of them
   min_use            the least use (per million words) of a lemma's forms that ranks it
   short_seen         a lemma of at most this many characters is an entry only where the
                      frequency list holds it as it is written (Turkish: 5); 0: no such rule
@@ -71,6 +82,29 @@ The knobs, with their defaults (see Language below):
                      a function ({form: frequency}, lemmas) -> {form: [(lemma, tags)]} (Arabic,
                      where hunspell gives a form hundreds of stems); its lemmas that hunspell
                      accepts are lemmas too, and odd_tags reads its tags
+  form_flags         where no analyser tells a form's case: the suffix flags of the
+                     dictionary whose forms may be entries (Czech verb conjugations); a form
+                     that none of its lemma's flags of these builds is never an entry
+  unknown_need_source  a lemma the analyser does not know is an entry only where a known-word
+                     source (of `loan_sources`, where given) holds it: "bare" for the stems the
+                     dictionary writes without affix flags (mostly abbreviations, "млрд",
+                     first parts of compounds, "политико", and listed case forms), "short"
+                     for those and every lemma of up to five letters, "all" for every lemma
+  english_names      a frequent lemma that is a name in English (Debian's wamerican has it
+                     capitalised: "madison", "mercedes") and that no known-word source of the
+                     language (of `loan_sources`) holds is a name: not an entry
+  name_adjectives    (pattern, use): a lemma matching the pattern ("-ський") whose rest
+                     begins a capitalised stem of the dictionary (an adjective of a place or a
+                     family name: "іловайський") and that the analyser does not know is an
+                     entry only when its forms are used at least `use` times a million words:
+                     the analyser knows the adjectives of countries and large cities, the
+                     frequencies those of the others people name often
+  bare_forms         a function (the stems the dictionary writes without affix flags) -> those
+                     of them that are case forms of an irregular word ("domu", "psa"): no
+                     lemma unless a known-word source holds it
+  case_flags         suffix flags that decline a stem: a stem without flags that one of them
+                     builds from another stem ("základě" of "základ") is a form of it, not a
+                     lemma
   respell            a function giving the spelling an entry is written in (Russian ё)
   same_puzzle        a function giving the letters a player sees of an entry, where the game
                      makes some letters one (Arabic alefs): two entries it makes one stay once
@@ -141,6 +175,10 @@ class Language:
     words_package: Optional[str] = None
     words_cased: bool = False
     own_form_share: bool = False
+    back_freedict: Optional[str] = None
+    mythes_main: bool = False
+    loan_sources: Optional[tuple] = None
+    freedict_names: bool = False
     min_use: float = 1.0
     unheld_use: Optional[float] = None
     short_seen: int = 0
@@ -153,6 +191,12 @@ class Language:
     odd_forms: tuple = ()
     odd_tags: tuple = ()
     odd_lemmas: tuple = ()
+    form_flags: str = ""
+    case_flags: str = ""
+    bare_forms: Optional[Callable] = None
+    name_adjectives: Optional[tuple] = None
+    unknown_need_source: Optional[str] = None
+    english_names: bool = False
     forms_need_analysis: bool = False
     segment: bool = False
     listed_forms: bool = False
@@ -198,6 +242,8 @@ class Language:
             out.append(self.mythes_package)
         if self.words_package:
             out.append(self.words_package)
+        if self.back_freedict:
+            out.append(f"dict-freedict-eng-{self.back_freedict}")
         if self.analyser:
             out.append(self.analyser[1])
         return out

@@ -14,7 +14,9 @@
    every form of a refused lemma), at most the language's limit.
 """
 
+import bisect
 import os
+import re
 from collections import namedtuple
 from pathlib import Path
 
@@ -81,6 +83,31 @@ def listed_form_roots(lemmas, shortest=3, spellings=None, known=frozenset()):
     return roots
 
 
+def case_form_roots(lemmas, affixes, language):
+    """{stem: root} for the stems without flags that a declension flag of another stem
+    (`language.case_flags`) builds: a dictionary that lists some case forms as words of their
+    own ("základě", "příčinou") gives them so; they are forms of that stem, not lemmas."""
+    bare = sorted(l for l, texts in lemmas.items() if not any(texts))
+    roots = {}
+    for form, found in hunspell.stems(bare, language.hunspell).items():
+        if form not in lemmas:
+            continue
+        for stem in found:
+            if stem == form or stem not in lemmas:
+                continue
+            flags = [f for text in lemmas[stem] for f in affixes.ordered_flags(text) if f in language.case_flags]
+            if form in affixes.suffixed(stem, flags):
+                roots[form] = stem
+                break
+    return roots
+
+
+def flag_forms(lex, lemma, flags):
+    """The forms of a lemma that the given suffix flags of it build."""
+    chosen = [f for text in lex.lemmas.get(lemma, ()) for f in lex.affixes.ordered_flags(text) if f in flags]
+    return set(lex.affixes.suffixed(lemma, chosen))
+
+
 class Lexicon:
     """What the build and the reviewers' figures read of one language."""
 
@@ -95,9 +122,11 @@ class Lexicon:
         self.lemmas = dictionary_lemmas(language, affixes, stems)
         self.capitalised_stems = {language.spelled(sources.nfc(s)) for s, _ in stems if s[:1].isupper()}
         self.root_of = {}
-        known = set().union(*self.known_sets()) if language.listed_forms or language.stem_lemma else set()
+        known = set().union(*self.known_sets().values()) if language.listed_forms or language.stem_lemma else set()
         if language.listed_forms:
             self.root_of = listed_form_roots(self.lemmas, spellings=language.root_spellings, known=known)
+        if language.case_flags:
+            self.root_of.update(case_form_roots(self.lemmas, affixes, language))
         for form in self.root_of:
             del self.lemmas[form]
         if language.stem_lemma:
@@ -143,6 +172,7 @@ class Lexicon:
             # stems are not dictionary forms (Italian "mese" is a form of a stem "mesa").
             said = {language.spelled(l) for a in self.analyses.values() for l, _ in a}
             said = {l for l in said if ranking.acceptable(l, bool(language.capitalised), language.syllabic)}
+            self.analyser_lemmas = said
             for lemma in hunspell.accepts(sorted(said - set(self.lemmas)), language.hunspell):
                 if not language.odd_lemma(lemma):
                     self.lemmas[lemma] = [""]
@@ -182,7 +212,7 @@ class Lexicon:
         frequent form's dictionary form by the grammar; each form maps to the lemmas its
         keys find (`stems`)."""
         language = self.language
-        known = set().union(*self.known_sets())
+        known = set().union(*self.known_sets().values())
         accepted = hunspell.accepts(sorted(known), language.hunspell)
         lemmas = {w for w in accepted if ranking.acceptable(w) and not language.odd_lemma(w)}
         spellings = sorted({s for ss in self.variants.values() for s in ss})
@@ -213,24 +243,32 @@ class Lexicon:
         self.lemmas = {l: [""] for l in sorted(lemmas)}
 
     def known_sets(self):
-        """The words of each known-word source, in lower case."""
+        """{source: the words it holds} of the language's known-word sources, in lower case
+        (as written, with `words_cased`)."""
         if not hasattr(self, "_known_sets"):
-            sets = []
+            sets = {}
             language = self.language
             if language.freedict:
-                sets.append(set(self.freedict()))
+                sets["freedict"] = {w for w, entries in self.freedict().items()
+                                    if not language.freedict_names
+                                    or any("<pn>" not in e.split("\n", 1)[0] for e in entries)}
             if language.translations:
-                sets.append(sources.freedict_translations(language.translations, language.translations_least))
+                sets["translations"] = sources.freedict_translations(language.translations,
+                                                                     language.translations_least)
             if language.mythes:
-                sets.append(sources.mythes_words(language.mythes, lower=not language.words_cased))
+                sets["mythes"] = (sources.mythes_main_words(language.mythes) if language.mythes_main
+                                  else sources.mythes_words(language.mythes, lower=not language.words_cased))
             if language.words:
-                sets.append(sources.word_list(language.words, lower=not language.words_cased))
+                sets["words"] = sources.word_list(language.words, lower=not language.words_cased)
+            if language.back_freedict:
+                sets["back"] = sources.freedict_back_translations(language.back_freedict)
             self._known_sets = sets
         return self._known_sets
 
-    def holders(self, words=None):
-        """How many known-word sources hold each lemma (or each of `words`)."""
-        sets = self.known_sets()
+    def holders(self, words=None, names=None):
+        """How many known-word sources (of those `names` names, by default all) hold each
+        lemma (or each of `words`)."""
+        sets = [s for n, s in self.known_sets().items() if names is None or n in names]
         return {w: sum(1 for s in sets if w.lower() in s) for w in (self.lemmas if words is None else words)}
 
     def analysed_lemmas(self):
@@ -325,12 +363,29 @@ def build(code, language, lexicon=None):
         else:
             spared = {l for l in ranked if holders.get(l)}
         ranked = [l for l in ranked if l in spared or l[:1].upper() + l[1:] not in lex.capitalised_stems]
+    if language.unknown_need_source:
+        # A lemma the analyser does not know ("млрд", "политико") is no word of its own unless
+        # a known-word source holds it; one the analyser knows only as an odd form of another
+        # lemma ("nami", "беженцев") is none at all.
+        said = getattr(lex, "analyser_lemmas", set())
+        own = lex.holders(names=language.loan_sources) if language.loan_sources else holders
+        mode = language.unknown_need_source
+        ranked = [l for l in ranked
+                  if own.get(l) or l in said or lex.analyses.get(l)
+                  or (mode == "bare" and any(lex.lemmas[l]))
+                  or (mode == "short" and any(lex.lemmas[l]) and len(l) > 5)]
+        ranked = [l for l in ranked if not (lex.analyses.get(l) and l not in said
+                                            and language.odd_form(l, lex.analyses[l]))]
+    if language.bare_forms:
+        bare = language.bare_forms({l for l, texts in lex.lemmas.items() if not any(texts)})
+        ranked = [l for l in ranked if l not in bare or holders.get(l)]
     if language.english_loans:
         # English words in the frequency list (film titles, songs, loans) that no source of the
         # language itself holds are foreign words to its readers.
         # A short one (`loans_need_freedict` letters at most) stays only where the bilingual
         # dictionary holds it or the analyser knows it: the word lists hold "funky" and "bang".
         english = {w for w in sources.word_list("american-english", lower=False) if w.islower()}
+        own = lex.holders(names=language.loan_sources) if language.loan_sources else holders
         strict = language.loans_need_freedict
         said = lex.analysed_lemmas() if strict else set()
 
@@ -339,9 +394,13 @@ def build(code, language, lexicon=None):
                 return True
             if len(lemma) <= strict:
                 return lemma.lower() in lex.freedict() or lemma in said
-            return bool(holders.get(lemma)) or len(lemma) < 4
+            return bool(own.get(lemma)) or len(lemma) < 4
 
         ranked = [l for l in ranked if native(l)]
+    if language.english_names:
+        cased = sources.word_list("american-english", lower=False)
+        own = lex.holders(names=language.loan_sources) if language.loan_sources else holders
+        ranked = [l for l in ranked if own.get(l) or l[:1].upper() + l[1:] not in cased]
     names = set()
     if language.names_by_gloss:
         cased = sources.word_list("american-english", lower=False)
@@ -361,6 +420,24 @@ def build(code, language, lexicon=None):
                                   language.extra_longest, language.extra_lemmas)
     if language.short_seen:
         extras = [l for l in extras if ranking.characters(l) > language.short_seen]
+    if language.name_adjectives:
+        # An adjective of a small place or a family name ("іловайський", "троицкий").
+        pattern, use = re.compile(language.name_adjectives[0]), language.name_adjectives[1] / 1e6
+        said = getattr(lex, "analyser_lemmas", set())
+        name_stems = sorted(s.lower() for s in lex.capitalised_stems)
+
+        def of_a_name(lemma):
+            # What is left when the ending is cut begins a name of the dictionary
+            # ("иванов" of "ивановский", "іловайськ" of "іловайський").
+            base = pattern.sub("", lemma)[:-1]
+            i = bisect.bisect_left(name_stems, base)
+            return len(base) >= 3 and i < len(name_stems) and name_stems[i].startswith(base)
+
+        def kept(lemma):
+            return (not pattern.search(lemma) or lemma in said or lex.analyses.get(lemma)
+                    or lex.score.get(lemma, 0.0) >= use or not of_a_name(lemma))
+        ranked = [l for l in ranked if kept(l)]
+        extras = [l for l in extras if kept(l)]
     order = ranked + extras
     lemma_rank = {l: i for i, l in enumerate(order)}
 
@@ -369,6 +446,8 @@ def build(code, language, lexicon=None):
         forms = ranking.choose_forms(
             lex.frequency, lex.form_lemmas, lemma_rank, language.form_use / 1e6, language.longest_growth,
             lambda spelling, form, lemma: language.odd_form(spelling, lex.analyses.get(form, ()), lemma))
+    if language.form_flags:
+        forms = {s: (l, u) for s, (l, u) in forms.items() if s in flag_forms(lex, l, language.form_flags)}
 
     heads = headwords(order, lex, language)
     candidates = [(heads[l], (lemma_rank[l], 0, 0.0, l)) for l in order if l in heads]

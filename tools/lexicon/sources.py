@@ -110,6 +110,57 @@ def freedict_translations(code, least=1):
     return {w for w, n in count.items() if n >= least}
 
 
+def freedict_back_translations(code):
+    """The words Debian's freedict-eng-<code> dictionary gives as translations of English
+    words (see back_translation_words)."""
+    index = (FREEDICT / f"freedict-eng-{code}.index").read_bytes().decode("utf-8", errors="replace")
+    data = gzip.open(FREEDICT / f"freedict-eng-{code}.dict.dz").read()
+    words = set()
+    for line in index.splitlines():
+        fields = line.split("\t")
+        if len(fields) < 3 or not fields[0] or fields[0].startswith("00"):
+            continue
+        start, length = dict_number(fields[1]), dict_number(fields[2])
+        words |= back_translation_words(data[start:start + length].decode("utf-8", errors="replace"))
+    return words
+
+
+def back_translation_words(entry):
+    """The words of one freedict-eng-<code> entry but its headword line, its notes, tags and
+    cross-references, several-word translations split into their words: NFC, lower case."""
+    body = entry.split("\n", 1)[1] if "\n" in entry else ""
+    return {nfc(w).lower() for w in TRANSLATION_WORD.findall(MARKUP.sub(" ", body))}
+
+
+# Notes, cross-references and tags of a freedict entry, which are English, not translations.
+MARKUP = re.compile(r"\([^()]*\)|\{[^{}]*\}|<[^<>]*>|\[[^\[\]]*\]|See also:.*")
+TRANSLATION_WORD = re.compile(r"[^\W\d_]+")
+
+
+def mythes_main_words(name):
+    """The single-word headwords of a thesaurus /usr/share/mythes/<name>.dat that have
+    synonyms of their own (see parse_mythes_main)."""
+    return parse_mythes_main((MYTHES / f"{name}.dat").read_bytes().decode("utf-8", errors="replace"))
+
+
+def parse_mythes_main(text):
+    """The single-word headwords of a thesaurus's text that have synonyms of their own: not
+    those whose every meaning only points to another headword ("(див.) хліб")."""
+    lines = text.splitlines()
+    words = set()
+    i = 1
+    while i < len(lines):
+        head, _, count = lines[i].rpartition("|")
+        if not head or not count.isdigit():
+            i += 1
+            continue
+        meanings = lines[i + 1:i + 1 + int(count)]
+        if " " not in head and not all("(див.)" in m or "(см.)" in m for m in meanings):
+            words.add(nfc(head).lower())
+        i += 1 + int(count)
+    return words
+
+
 def mythes_words(name, lower=True):
     """The single-word headwords of a thesaurus index /usr/share/mythes/<name>.idx, in lower
     case unless asked."""
