@@ -16,10 +16,18 @@ The knobs, with their defaults (see Language below):
   extra_lemmas       the most lemmas taken from the known-word sources past the frequency list
   extra_sources      how many known-word sources must hold such a lemma
   extra_longest      the longest such lemma, in letters
+  extra_shortest     the shortest such lemma, in letters (a short word no frequency list
+                     holds is seldom known)
+  extra_compounds    such a lemma must be two ranked lemmas written together ("eikenbos")
   form_use           the least use (per million words) of a form other than the lemma to be
                      an entry of its own; None: no forms but the lemmas
   longest_growth     the most letters a form may add to its lemma
   odd_forms          regular expressions: a form (not a lemma) matching one is never an entry
+  odd_endings        a form that is a lemma in lower case plus one of these endings is never
+                     an entry (German adjectives' case endings: "gesellschaftlichen")
+  compound_forms     a form that is another word written before its lemma counts as a form
+                     of it; False where the stemmer takes compounds so (Danish "tyskland",
+                     "land")
   odd_tags           analyser tags: a form whose every analysis holds one is never an entry
   forms_need_analysis  a form the analyser does not know is never an entry (it catches
                      regional forms the analyser leaves out, as Spanish voseo)
@@ -30,6 +38,9 @@ The knobs, with their defaults (see Language below):
   english_loans      a frequent lemma of four letters or more that is an English word
                      (Debian's wamerican) and that no known-word source of the language
                      holds is foreign: not an entry
+  english_loans_words  Debian's word list of the language counts as such a source (not where
+                     it lists English words too: Dutch)
+  english_loans_shortest  the shortest lemma that test looks at
   names_by_gloss     a lemma whose English glosses are all names in English (Debian's
                      wamerican has them only capitalised) is a name (for a script without
                      capitals: Arabic)
@@ -80,15 +91,21 @@ class Language:
     extra_lemmas: int = 10000
     extra_sources: int = 1
     extra_longest: int = 12
+    extra_shortest: int = 0
+    extra_compounds: bool = False
     form_use: Optional[float] = 10.0
     longest_growth: int = 4
     odd_forms: tuple = ()
+    odd_endings: tuple = ()
+    compound_forms: bool = True
     odd_tags: tuple = ()
     odd_lemmas: tuple = ()
     forms_need_analysis: bool = False
     segment: bool = False
     listed_forms: bool = False
     english_loans: bool = True
+    english_loans_words: bool = True
+    english_loans_shortest: int = 4
     names_by_gloss: bool = False
     names_by_twins: bool = False
     stemmer_lemmas: bool = False

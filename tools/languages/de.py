@@ -1,14 +1,52 @@
 """German: hunspell-de-de. Nouns are written with a capital: a capitalised stem is a noun
 when the dictionary gives it a plural, a case ending or a compound form (a name has at most
-the genitive "s"), or when it ends in a noun or a noun suffix."""
+the genitive "s"), or when it ends in a noun or a noun suffix. A stem that is only the first
+part of compounds ("Abschieds", "Heiß") is no word; a capitalised stem without a plural
+that English writes only with a capital, or whose English glosses are all names, is a name
+("Dortmund", "Dänemark"). The dictionary also lists infinitives with "zu" ("anzurufen"),
+letters of the Greek alphabet, Latin phrases' words and archaic forms as stems: they are no
+entries."""
 from languages import Language
+from lexicon import glosses, sources
 
 NOUN_FLAGS = set("EPNRTFpqgij")
 NOUN_SUFFIXES = ("ung", "heit", "keit", "schaft", "chen", "lein", "tum", "nis", "ion", "ität", "ismus")
+# The dictionary's flag of stems that are only a compound's first part.
+NEED_AFFIX = "h"
+# Nouns without a plural that English writes with a capital, and still common nouns here.
+NOT_NAMES = {"Bernstein", "Celsius", "Diaspora", "Esperanto", "Fahrenheit", "Halloween", "Labrador",
+             "Mafia", "Schnabel", "Steinmetz"}
+
+# Infinitives with "zu" after a separable prefix ("anzurufen", "hinzuzufügen"); "hinzufügen",
+# "dazugehören", "bevorzugen", "sozusagen" and the verbs of "zucken" are words of their own.
+ZU_INFINITIVE = r"^(?!bevorzug|sozusagen|dazu|hinzu(?!zu|weisen))(?!.*zuck)[a-zäöü]{2,}zu[a-zäöüß]{2,}n$"
+# Stems that are Greek letters, words of Latin phrases, archaic or poetic forms.
+ODD_STEMS = ("acta ad ade alldieweil andre andern beta bizonal chi contra cum dato de dereinst derenthalben "
+             "dieweil div documenta duplex epsilon et ex facto franko gamma geschehe hie hienieden hoc http "
+             "ihrethalben iota kappa kontra lambda modulo natura omega phi pi puncto ratio röter sapperlot "
+             "sigma solle spe summa ultima unserm unserthalben van vice ward weiland xi zeta "
+             # names the dictionary gives a plural or a compound's flags
+             "Frank Rhön").split()
 
 
 def nouns(stems, affixes):
-    """The capitalised stems of the dictionary that are nouns."""
+    """The capitalised stems of the dictionary that are nouns, names left out."""
+    found = common_nouns(stems, affixes)
+    cased = sources.word_list("american-english", lower=False)
+    named = {w for w, entries in sources.freedict_entries("deu").items() if glosses.is_name(entries, cased)}
+    no_plural = {stem for stem, flag_text in stems if not affixes.parse_flags(flag_text) - {"S", "m"}}
+    return {n for n in found if not is_name(n, n in no_plural, cased, named)}
+
+
+def is_name(noun, no_plural, cased, named):
+    """A noun without a plural that English writes only with a capital ("Dortmund"), or whose
+    English glosses are all names ("Dänemark": Denmark); "-ismus" words are common nouns."""
+    if not no_plural or noun in NOT_NAMES or noun.endswith("ismus"):
+        return False
+    return (noun in cased and noun.lower() not in cased) or noun.lower() in named
+
+
+def common_nouns(stems, affixes):
     plain = set()
     for stem, flag_text in stems:
         flags = affixes.parse_flags(flag_text)
@@ -25,6 +63,8 @@ def nouns(stems, affixes):
 
 
 def is_noun(stem, flags, plain):
+    if NEED_AFFIX in flags:
+        return False
     if flags & NOUN_FLAGS or flags == {"m"}:
         return True
     if flags - {"S", "m"} or flags == {"S"}:
@@ -39,5 +79,7 @@ LANGUAGE = Language(
     name="German", hunspell="de_DE", source="hunspell-de-de", licence="GPL-2+",
     frequency=("wordfreq", "de"), freedict="deu", words="ngerman", words_package="wngerman",
     capitalised=nouns,
+    odd_lemmas=(ZU_INFINITIVE, "^(?:" + "|".join(ODD_STEMS) + ")$"),
+    odd_endings=("e", "en", "er", "es", "em"),
     extra_sources=2,
 )

@@ -137,15 +137,16 @@ class Lexicon:
                     for part in parts if parts and len(parts) > 1 else ():
                         self.score[part] = self.score.get(part, 0.0) + use
 
-    def holders(self):
-        """How many known-word sources hold each lemma."""
+    def holders(self, words=True):
+        """How many known-word sources hold each lemma (without Debian's word list, unless
+        `words`)."""
         sets = []
         language = self.language
         if language.freedict:
             sets.append(set(self.freedict()))
         if language.mythes:
             sets.append(sources.mythes_words(language.mythes))
-        if language.words:
+        if language.words and words:
             sets.append(sources.word_list(language.words))
         return {l: sum(1 for s in sets if l.lower() in s) for l in self.lemmas}
 
@@ -187,7 +188,9 @@ def build(code, language, lexicon=None):
         # English words in the frequency list (film titles, songs, loans) that no source of the
         # language itself holds are foreign words to its readers.
         english = {w for w in sources.word_list("american-english", lower=False) if w.islower()}
-        ranked = [l for l in ranked if holders.get(l) or len(l) < 4 or l.lower() not in english]
+        shortest = language.english_loans_shortest
+        held = holders if language.english_loans_words else lex.holders(words=False)
+        ranked = [l for l in ranked if held.get(l) or len(l) < shortest or l.lower() not in english]
     names = set()
     if language.names_by_gloss:
         cased = sources.word_list("american-english", lower=False)
@@ -195,15 +198,26 @@ def build(code, language, lexicon=None):
         ranked = [l for l in ranked if l.lower() not in names]
         holders = {l: n for l, n in holders.items() if l.lower() not in names}
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
-                                  language.extra_longest, language.extra_lemmas)
+                                  language.extra_longest, language.extra_lemmas,
+                                  language.extra_shortest, language.extra_compounds)
     order = ranked + extras
     lemma_rank = {l: i for i, l in enumerate(order)}
 
     forms = {}
     if language.form_use is not None:
+        def odd(spelling, form):
+            # Where nouns are capitalised, a form written in lower case whose capitalised
+            # spelling is a noun's form too ("welle", "Welle") is mostly the noun in the
+            # frequencies.
+            twin = spelling[:1].upper() + spelling[1:]
+            if (language.capitalised and spelling.islower() and twin in lex.variants.get(form, ())
+                    and any(s[:1].isupper() and s in lex.lemmas for s in lex.stems.get(twin, ()))):
+                return True
+            return language.odd_form(spelling, lex.analyses.get(form, ()))
+
         forms = ranking.choose_forms(
             lex.frequency, lex.form_lemmas, lemma_rank, language.form_use / 1e6, language.longest_growth,
-            lambda spelling, form: language.odd_form(spelling, lex.analyses.get(form, ())))
+            odd, language.odd_endings, language.compound_forms)
 
     heads = headwords(order, lex, language)
     candidates = [(heads[l], (lemma_rank[l], 0, 0.0, l)) for l in order if l in heads]
