@@ -12,6 +12,7 @@ The knobs, with their defaults (see Language below):
   analyser           an Apertium .automorf.bin (relative to /usr/share/apertium) that gives
                      the lemma of irregular forms, with its Debian package
   freedict, mythes, words   the known-word sources past the frequency list
+  words_encoding     the encoding of Debian's word list (ISO-8859-1 for Swedish, Norwegian)
   min_use            the least use (per million words) of a lemma's forms that ranks it
   extra_lemmas       the most lemmas taken from the known-word sources past the frequency list
   extra_sources      how many known-word sources must hold such a lemma
@@ -38,8 +39,6 @@ The knobs, with their defaults (see Language below):
   english_loans      a frequent lemma of four letters or more that is an English word
                      (Debian's wamerican) and that no known-word source of the language
                      holds is foreign: not an entry
-  english_loans_words  Debian's word list of the language counts as such a source (not where
-                     it lists English words too: Dutch)
   english_loans_shortest  the shortest lemma that test looks at
   names_by_gloss     a lemma whose English glosses are all names in English (Debian's
                      wamerican has them only capitalised) is a name (for a script without
@@ -47,10 +46,15 @@ The knobs, with their defaults (see Language below):
   names_by_twins     a lowercase lemma whose capitalised twin is also a stem ("celia",
                      "Celia") and that no known-word source holds is a name (where those
                      sources are large)
+  word_list_counts   Debian's word list of the language counts as a known-word source in
+                     those two tests (not where it lists names and English words too: Dutch)
   stemmer_lemmas     the stems hunspell's stemmer gives that it accepts as words are lemmas
                      too (Hungarian, whose dictionary writes derived words' stems)
   odd_lemmas         regular expressions: a lemma matching one is never an entry
   respell            a function giving the spelling an entry is written in (Russian ё)
+  affix_stems        a stem that needs an affix is a lemma, written as its first form (French
+                     "maison/S.()"); False where such stems are only compounds' parts (German
+                     "Abschieds", "klapp")
   capitalised        a function (stems, affixes) -> the capitalised stems that are words
                      (German nouns); by default a capitalised stem is a name and goes
   syllabic           consonants that make a syllable of a short word (Czech "prst")
@@ -87,6 +91,7 @@ class Language:
     mythes_package: Optional[str] = None
     words: Optional[str] = None
     words_package: Optional[str] = None
+    words_encoding: str = "utf-8"
     min_use: float = 1.0
     extra_lemmas: int = 10000
     extra_sources: int = 1
@@ -104,12 +109,13 @@ class Language:
     segment: bool = False
     listed_forms: bool = False
     english_loans: bool = True
-    english_loans_words: bool = True
+    word_list_counts: bool = True
     english_loans_shortest: int = 4
     names_by_gloss: bool = False
     names_by_twins: bool = False
     stemmer_lemmas: bool = False
     respell: Optional[Callable[[str], str]] = None
+    affix_stems: bool = True
     capitalised: Optional[Callable] = None
     syllabic: str = ""
     gloss_labels: tuple = ()

@@ -11,11 +11,15 @@ from lexicon import glosses, sources
 
 NOUN_FLAGS = set("EPNRTFpqgij")
 NOUN_SUFFIXES = ("ung", "heit", "keit", "schaft", "chen", "lein", "tum", "nis", "ion", "ität", "ismus")
-# The dictionary's flag of stems that are only a compound's first part.
-NEED_AFFIX = "h"
-# Nouns without a plural that English writes with a capital, and still common nouns here.
-NOT_NAMES = {"Bernstein", "Celsius", "Diaspora", "Esperanto", "Fahrenheit", "Halloween", "Labrador",
-             "Mafia", "Schnabel", "Steinmetz"}
+# The flags of a noun's plural.
+PLURAL_FLAGS = set("EPNRTFpqg")
+# Nouns without a plural that English writes with a capital, or that the bilingual
+# dictionary glosses with capitals or leaves out, and still common nouns here.
+KNOWN = set("""Januar Februar März April Mai Juni Juli August September Oktober November Dezember
+    Aschermittwoch Fronleichnam Halloween Ostern Pfingsten Weihnachten Islam Esperanto Fahrenheit
+    Celsius Heiland Herrgott Messias Nikolaus Oberstleutnant Parmesankäse Orient Biedermeier
+    Heilsarmee Olymp Bernstein Diaspora Labrador Mafia Schnabel Steinmetz Menschheit Memoiren
+    Fastnacht Evidenz Arbeiterschaft Publizistik""".split())
 
 # Infinitives with "zu" after a separable prefix ("anzurufen", "hinzuzufügen"); "hinzufügen",
 # "dazugehören", "bevorzugen", "sozusagen" and the verbs of "zucken" are words of their own.
@@ -33,17 +37,28 @@ def nouns(stems, affixes):
     """The capitalised stems of the dictionary that are nouns, names left out."""
     found = common_nouns(stems, affixes)
     cased = sources.word_list("american-english", lower=False)
-    named = {w for w, entries in sources.freedict_entries("deu").items() if glosses.is_name(entries, cased)}
-    no_plural = {stem for stem, flag_text in stems if not affixes.parse_flags(flag_text) - {"S", "m"}}
-    return {n for n in found if not is_name(n, n in no_plural, cased, named)}
+    explained = sources.freedict_entries("deu")
+    flags = {}
+    for stem, flag_text in stems:
+        flags.setdefault(stem, set()).update(affixes.parse_flags(flag_text))
+    return {n for n in found if not is_name(n, flags[n], cased, explained)}
 
 
-def is_name(noun, no_plural, cased, named):
-    """A noun without a plural that English writes only with a capital ("Dortmund"), or whose
-    English glosses are all names ("Dänemark": Denmark); "-ismus" words are common nouns."""
-    if not no_plural or noun in NOT_NAMES or noun.endswith("ismus"):
+def is_name(noun, flags, cased, explained):
+    """A noun without a plural is a name ("Dortmund", "Dänemark") when English writes it only
+    with a capital, when the bilingual dictionary's glosses of it are all capitalised
+    ("Denmark") or when, with no case ending either, that dictionary does not hold it
+    ("Memel"). Months, feasts and "-ismus" words stay."""
+    if flags & PLURAL_FLAGS or noun in KNOWN or noun.endswith("ismus"):
         return False
-    return (noun in cased and noun.lower() not in cased) or noun.lower() in named
+    if noun in cased and noun.lower() not in cased:
+        return True
+    entries = explained.get(noun.lower())
+    if not entries:
+        return flags <= {"m"}
+    found = [g for e in entries for sense in glosses.senses(e) if not glosses.EXAMPLE.search(sense)
+             for g in glosses._glosses(sense)]
+    return bool(found) and all(g[:1].isupper() and not g.isupper() for g in found)
 
 
 def common_nouns(stems, affixes):
@@ -63,8 +78,6 @@ def common_nouns(stems, affixes):
 
 
 def is_noun(stem, flags, plain):
-    if NEED_AFFIX in flags:
-        return False
     if flags & NOUN_FLAGS or flags == {"m"}:
         return True
     if flags - {"S", "m"} or flags == {"S"}:
@@ -78,7 +91,7 @@ def is_noun(stem, flags, plain):
 LANGUAGE = Language(
     name="German", hunspell="de_DE", source="hunspell-de-de", licence="GPL-2+",
     frequency=("wordfreq", "de"), freedict="deu", words="ngerman", words_package="wngerman",
-    capitalised=nouns,
+    capitalised=nouns, affix_stems=False,
     odd_lemmas=(ZU_INFINITIVE, "^(?:" + "|".join(ODD_STEMS) + ")$"),
     odd_endings=("e", "en", "er", "es", "em"),
     extra_sources=2,

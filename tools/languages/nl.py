@@ -3,8 +3,9 @@ readers type them. It lists a verb twice: its stem ("slaag/V3", which makes "sla
 infinitive ("slagen/Vi"); a stem the dictionary lists as nothing else is no dictionary
 form, so such a verb is written as its infinitive. Past the frequency list, a lemma is known when it is two ranked words written
 together ("eikenbos"); the sources' other words are mostly rare. Debian's Dutch word list
-holds English words too ("area", "sake"): an English word of three letters or more that the
-bilingual dictionary does not hold is foreign."""
+holds English words and names too ("area", "sake", "aad"): an English word of three letters
+or more, or a word whose capitalised twin is a stem, that the bilingual dictionary does not
+hold is foreign or a name."""
 from functools import lru_cache
 
 from languages import Language
@@ -84,6 +85,6 @@ LANGUAGE = Language(
     name="Dutch", hunspell="nl", source="hunspell-nl", licence="BSD-2-clause or CC-BY-3.0",
     frequency=("wordfreq", "nl"), freedict="nld", words="dutch", words_package="wdutch",
     extra_sources=2, extra_compounds=True, respell=spelled,
-    english_loans_words=False, english_loans_shortest=3,
+    word_list_counts=False, english_loans_shortest=3,
     names_by_twins=True,
 )

@@ -49,6 +49,8 @@ def dictionary_lemmas(language, affixes, stems):
         flags = affixes.parse_flags(flag_text)
         if flags & affixes.excluded - affixes.need_affix:
             continue
+        if flags & affixes.need_affix and not language.affix_stems:
+            continue
         stem = language.spelled(sources.nfc(stem))
         if any(c.isupper() for c in stem) and stem not in capitalised:
             continue
@@ -147,7 +149,7 @@ class Lexicon:
         if language.mythes:
             sets.append(sources.mythes_words(language.mythes))
         if language.words and words:
-            sets.append(sources.word_list(language.words))
+            sets.append(sources.word_list(language.words, encoding=language.words_encoding))
         return {l: sum(1 for s in sets if l.lower() in s) for l in self.lemmas}
 
     def freedict(self):
@@ -180,16 +182,17 @@ def build(code, language, lexicon=None):
     lex = lexicon or Lexicon(code, language)
     holders = lex.holders()
     ranked = ranking.rank_lemmas(lex.score, language.min_use / 1e6)
+    # The sources that tell a word of the language from a name or an English word.
+    held = holders if language.word_list_counts else lex.holders(words=False)
     if language.names_by_twins:
         # A lemma whose capitalised twin is a stem of the dictionary too ("celia", "Celia") and
         # that no known-word source holds is taken for the name.
-        ranked = [l for l in ranked if holders.get(l) or l[:1].upper() + l[1:] not in lex.capitalised_stems]
+        ranked = [l for l in ranked if held.get(l) or l[:1].upper() + l[1:] not in lex.capitalised_stems]
     if language.english_loans:
         # English words in the frequency list (film titles, songs, loans) that no source of the
         # language itself holds are foreign words to its readers.
         english = {w for w in sources.word_list("american-english", lower=False) if w.islower()}
         shortest = language.english_loans_shortest
-        held = holders if language.english_loans_words else lex.holders(words=False)
         ranked = [l for l in ranked if held.get(l) or len(l) < shortest or l.lower() not in english]
     names = set()
     if language.names_by_gloss:

@@ -98,9 +98,10 @@ def mythes_words(name):
     return words
 
 
-def word_list(name, lower=True):
-    """The words of Debian's word list /usr/share/dict/<name>, in lower case unless asked."""
-    text = (WORDS / name).read_bytes().decode("utf-8", errors="replace")
+def word_list(name, lower=True, encoding="utf-8"):
+    """The words of Debian's word list /usr/share/dict/<name>, in lower case unless asked
+    (some lists, as Swedish and Norwegian, are written in ISO-8859-1)."""
+    text = (WORDS / name).read_bytes().decode(encoding, errors="replace")
     return {nfc(w).lower() if lower else nfc(w) for w in text.split("\n") if w}
 
 
