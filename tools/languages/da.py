@@ -1,7 +1,8 @@
 """Danish: hunspell-da. Genitives (-s on a definite or plural form) are odd forms. The
 stemmer takes compounds for forms of their last word ("tyskland" of "land"): such forms are
-no entries. The dictionary lists English words that are no Danish ("yes", "house") and Roman
-numerals: they are no lemmas."""
+no entries. The dictionary lists English words that are no Danish ("yes", "house"), Roman
+numerals, and the frequencies rank abbreviations and names written in lower case ("atm",
+"lucia"): a reader listed them, and they are no lemmas."""
 from languages import Language
 
 # English words the dictionary holds that a Danish reader does not take for Danish words.
@@ -12,8 +13,15 @@ ENGLISH = ("action age amour apostle apple bestride big billy boy boys bum bums 
            "research resume run sea shine simple smug stupid support taste taster tide tons tony trace "
            "undertone unfair unit ups vibe wing wow yes").split()
 ROMAN = r"^(?:ii|iii|iv|vii|viii|ix|xi|xii|xiii|xiv|xv|xx|xxx)$"
-# Abbreviations and rare or foreign words the frequencies rank high.
-ODD = "alto atm bob kris len primo wiki".split()
+# Abbreviations, names, interjections and rare or foreign words the frequencies rank high: a
+# reader listed them.
+ODD = ("abc adhd ae ais alba alf alma alto ansa ard arh atm atp babs balle bey bmi bob capo carte cpu "
+       "davs della did dolce donna dont edb eet elm erika ernes ethan eux faire faxe fidel føtex gie gu "
+       "gus hi hilde hovsa html ibn ih ipa iq ir jah jeps joh kris lady len lex lgbt lise litra lix lixe "
+       "loren lucia marc maya mba merle mi mu ngo nova novo næh nåh ocd palma peake petit pie primo psi "
+       "ptsd pu puha py real remu rolfe roma samsø scoop sfo sgu sioux ska skype sok solution sound sous "
+       "suv tao terre thi torp tove trine uf uh uha uhm verus vita vuc wiki yak yang yin zulu årh æv øh"
+       ).split()
 
 LANGUAGE = Language(
     name="Danish", hunspell="da_DK", source="hunspell-da", licence="LGPL-2.1 or GPL-2 or MPL-1.1",

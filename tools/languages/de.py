@@ -25,12 +25,13 @@ KNOWN = set("""Januar Februar März April Mai Juni Juli August September Oktober
 # "dazugehören", "bevorzugen", "sozusagen" and the verbs of "zucken" are words of their own.
 ZU_INFINITIVE = r"^(?!bevorzug|sozusagen|dazu|hinzu(?!zu|weisen))(?!.*zuck)[a-zäöü]{2,}zu[a-zäöüß]{2,}n$"
 # Stems that are Greek letters, words of Latin phrases, archaic or poetic forms.
-ODD_STEMS = ("acta ad ade alldieweil andre andern beta bizonal chi contra cum dato de dereinst derenthalben "
+ODD_STEMS = ("absurdum acta ad ade alldieweil andre andern beta bizonal chi contra cum dato de dereinst "
+             "derenthalben "
              "dieweil div documenta duplex epsilon et ex facto franko gamma geschehe hie hienieden hoc http "
              "ihrethalben iota kappa kontra lambda modulo natura omega phi pi puncto ratio röter sapperlot "
              "sigma solle spe summa ultima unserm unserthalben van vice ward weiland xi zeta "
              # names the dictionary gives a plural or a compound's flags
-             "Frank Rhön").split()
+             "Frank Rhön Trias").split()
 
 
 def nouns(stems, affixes):

@@ -1,8 +1,9 @@
 """Dutch: hunspell-nl. The dictionary writes the ĳ ligature; entries are written i j, as
 readers type them. It lists a verb twice: its stem ("slaag/V3", which makes "slaagt") and its
 infinitive ("slagen/Vi"); a stem the dictionary lists as nothing else is no dictionary
-form, so such a verb is written as its infinitive. Past the frequency list, a lemma is known when it is two ranked words written
-together ("eikenbos"); the sources' other words are mostly rare. Debian's Dutch word list
+form, so such a verb is written as its infinitive. The lemmas are those the frequencies rank:
+past them, even words two ranked words make ("viersprong") are mostly rare; everyday forms
+(plurals, past tenses) are entries from 4 uses a million words on. Debian's Dutch word list
 holds English words and names too ("area", "sake", "aad"): an English word of three letters
 or more, or a word whose capitalised twin is a stem, that the bilingual dictionary does not
 hold is foreign or a name."""
@@ -81,10 +82,22 @@ def spelled(word):
     return verb_stems().get(word, word)
 
 
+# Names, abbreviations, foreign words, archaic forms and words of one set phrase ("ten
+# gehore", "Jan en alleman") that the frequencies rank: a reader listed them.
+ODD = ("aed aha alf alla alleman aloud alv ama amor apa apr ara arbo ares aston atb avant baba bene besla "
+       "besta bis bits bleu blut bobo boe boston bso brut carte chet ciao cité corso cru cyber dalai det "
+       "deus dezen dezer dixie dolce dover dáár déjà eau enfin enne eo epa fa facto feng fte gazet gedag "
+       "gehore gei gegil gejat genua gers giga gros haute hola hunne ia ier iet ikke indo io isp ito janus "
+       "jemig jen jeu jeune kaag koi kol kommer lande latin lazer libre lijve lil linea loc lumen maarte "
+       "mare mata mic midi mille misga monde mor mora moto mu naw nel nero noir nor obs oi ont opga oprot "
+       "opsta paso passe petit petto pinot pom prees quo rai rambo ri rover sant sar sas sept ti toto tri "
+       "trias tweep uni vanop versa voip volks vous vve véél wegga wéér yard zelve zijt álle óók").split()
+
 LANGUAGE = Language(
     name="Dutch", hunspell="nl", source="hunspell-nl", licence="BSD-2-clause or CC-BY-3.0",
     frequency=("wordfreq", "nl"), freedict="nld", words="dutch", words_package="wdutch",
-    extra_sources=2, extra_compounds=True, respell=spelled,
+    odd_lemmas=("^(?:" + "|".join(ODD) + ")$",), form_use=4.0, extra_lemmas=0,
+    respell=spelled,
     word_list_counts=False, english_loans_shortest=3,
     names_by_twins=True,
 )

@@ -7,7 +7,7 @@ from languages import Language
 
 # Archaic, rare or foreign words the frequencies rank high (a name or abbreviation written
 # the same: "arla", "sas").
-ODD = "abbot arla bliva eon lisma maxim sapiens tji".split()
+ODD = "abbot arla avis bliva damallsvenska eon franc hdmi lisma maxim sapiens tji".split()
 
 LANGUAGE = Language(
     name="Swedish", hunspell="sv_SE", source="hunspell-sv", licence="LGPL-3", licence_part="sv_SE",
