@@ -17,9 +17,6 @@ The knobs, with their defaults (see Language below):
   extra_lemmas       the most lemmas taken from the known-word sources past the frequency list
   extra_sources      how many known-word sources must hold such a lemma
   extra_longest      the longest such lemma, in letters
-  extra_shortest     the shortest such lemma, in letters (a short word no frequency list
-                     holds is seldom known)
-  extra_compounds    such a lemma must be two ranked lemmas written together ("eikenbos")
   form_use           the least use (per million words) of a form other than the lemma to be
                      an entry of its own; None: no forms but the lemmas
   longest_growth     the most letters a form may add to its lemma
@@ -96,8 +93,6 @@ class Language:
     extra_lemmas: int = 10000
     extra_sources: int = 1
     extra_longest: int = 12
-    extra_shortest: int = 0
-    extra_compounds: bool = False
     form_use: Optional[float] = 10.0
     longest_growth: int = 4
     odd_forms: tuple = ()

@@ -20,8 +20,10 @@ ODD = ("abc adhd ae ais alba alf alma alto ansa ard arh atm atp babs balle bey b
        "gus hi hilde hovsa html ibn ih ipa iq ir jah jeps joh kris lady len lex lgbt lise litra lix lixe "
        "loren lucia marc maya mba merle mi mu ngo nova novo næh nåh ocd palma peake petit pie primo psi "
        "ptsd pu puha py real remu rolfe roma samsø scoop sfo sgu sioux ska skype sok solution sound sous "
-       "suv tao terre thi torp tove trine uf uh uha uhm verus vita vuc wiki yak yang yin zulu årh æv øh"
-       ).split()
+       "suv tao terre thi torp tove trine uf uh uha uhm verus vita vuc wiki yak yang yin zulu årh æv øh "
+       "air arne ave back boom david erne etter exe fifa fight gere grand green heavy henry http https "
+       "jack jens jep jon karl kim leo miles palle pius pope power ruppe sir spencer star story søren "
+       "tofte varde vejle von").split()
 
 LANGUAGE = Language(
     name="Danish", hunspell="da_DK", source="hunspell-da", licence="LGPL-2.1 or GPL-2 or MPL-1.1",

@@ -91,12 +91,17 @@ ODD = ("aed aha alf alla alleman aloud alv ama amor apa apr ara arbo ares aston 
        "jemig jen jeu jeune kaag koi kol kommer lande latin lazer libre lijve lil linea loc lumen maarte "
        "mare mata mic midi mille misga monde mor mora moto mu naw nel nero noir nor obs oi ont opga oprot "
        "opsta paso passe petit petto pinot pom prees quo rai rambo ri rover sant sar sas sept ti toto tri "
-       "trias tweep uni vanop versa voip volks vous vve véél wegga wéér yard zelve zijt álle óók").split()
+       "trias tweep uni vanop versa voip volks vous vve véél wegga wéér yard zelve zijt álle óók "
+       "abc bah bam berge cuba dec eva ever feb goeds haag haha hamas hee high huize immer ineen jaap jee "
+       "jozef koen koog look mer moge neen nov okt que soest tijde und vloei walt zake zul").split()
+# An acute accent inside a word only stresses it ("vóór", "géén", "écht"); "één" and loans
+# ending in it ("café") are words.
+STRESSED = r"[áíóú]|^(?!één$|élan$).*é."
 
 LANGUAGE = Language(
     name="Dutch", hunspell="nl", source="hunspell-nl", licence="BSD-2-clause or CC-BY-3.0",
     frequency=("wordfreq", "nl"), freedict="nld", words="dutch", words_package="wdutch",
-    odd_lemmas=("^(?:" + "|".join(ODD) + ")$",), form_use=4.0, extra_lemmas=0,
+    odd_lemmas=("^(?:" + "|".join(ODD) + ")$", STRESSED), form_use=4.0, extra_lemmas=0,
     respell=spelled,
     word_list_counts=False, english_loans_shortest=3,
     names_by_twins=True,

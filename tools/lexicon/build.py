@@ -201,8 +201,7 @@ def build(code, language, lexicon=None):
         ranked = [l for l in ranked if l.lower() not in names]
         holders = {l: n for l, n in holders.items() if l.lower() not in names}
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
-                                  language.extra_longest, language.extra_lemmas,
-                                  language.extra_shortest, language.extra_compounds)
+                                  language.extra_longest, language.extra_lemmas)
     order = ranked + extras
     lemma_rank = {l: i for i, l in enumerate(order)}
 

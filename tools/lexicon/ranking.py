@@ -118,36 +118,14 @@ def rank_lemmas(score, least):
     return sorted((l for l, s in score.items() if s >= least), key=lambda l: (-score[l], digest(l)))
 
 
-def extra_lemmas(lemmas, ranked, holders, need, longest, most, shortest=0, compounds=False):
+def extra_lemmas(lemmas, ranked, holders, need, longest, most):
     """Lemmas past the frequency list that `need` known-word sources hold (`holders` counts
-    them per lemma), `shortest` to `longest` letters, at most `most`: those most sources hold
-    first, then by digest. With `compounds`, only those made of two ranked lemmas
-    (`compound_of`)."""
+    them per lemma), at most `longest` letters, at most `most`: those most sources hold
+    first, then by digest."""
     taken = set(ranked)
-    parts = {l.lower() for l in ranked} if compounds else None
-    pool = [l for l in lemmas if l not in taken and holders.get(l, 0) >= need and shortest <= len(l) <= longest
-            and (parts is None or compound_of(l, parts))]
+    pool = [l for l in lemmas if l not in taken and holders.get(l, 0) >= need and len(l) <= longest]
     pool.sort(key=lambda l: (-holders[l], digest(l)))
     return pool[:most]
-
-
-# What may join the two words of a compound ("dag-s-licht", "eik-en-bos").
-LINKS = ("", "s", "e", "en", "n", "er", "es")
-
-
-def compound_of(word, parts, shortest=3):
-    """The word is two words of `parts` (lower case) written together, each of at least
-    `shortest` letters, with a linking letter or two between them ("voorpoot",
-    "eikenbos")."""
-    word = word.lower()
-    for cut in range(shortest, len(word) - shortest + 1):
-        head, tail = word[:cut], word[cut:]
-        if tail not in parts:
-            continue
-        for link in LINKS:
-            if head.endswith(link) and len(head) - len(link) >= shortest and head[:len(head) - len(link)] in parts:
-                return True
-    return False
 
 
 def choose_forms(frequency, form_lemmas, lemma_rank, least, growth, odd, endings=(), compounds=True):
