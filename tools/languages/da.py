@@ -23,7 +23,9 @@ ODD = ("abc adhd ae ais alba alf alma alto ansa ard arh atm atp babs balle bey b
        "suv tao terre thi torp tove trine uf uh uha uhm verus vita vuc wiki yak yang yin zulu årh æv øh "
        "air arne ave back boom david erne etter exe fifa fight gere grand green heavy henry http https "
        "jack jens jep jon karl kim leo miles palle pius pope power ruppe sir spencer star story søren "
-       "tofte varde vejle von").split()
+       "tofte varde vejle von cover quintus gray pat gasse vort "
+       # a spelling of "forpligtelse"
+       "forpligtigelse").split()
 
 LANGUAGE = Language(
     name="Danish", hunspell="da_DK", source="hunspell-da", licence="LGPL-2.1 or GPL-2 or MPL-1.1",

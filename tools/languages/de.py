@@ -6,6 +6,8 @@ that English writes only with a capital, or whose English glosses are all names,
 ("Dortmund", "Dänemark"). The dictionary also lists infinitives with "zu" ("anzurufen"),
 letters of the Greek alphabet, Latin phrases' words and archaic forms as stems: they are no
 entries."""
+import re
+
 from languages import Language
 from lexicon import glosses, sources
 
@@ -31,7 +33,9 @@ ODD_STEMS = ("absurdum acta ad ade alldieweil andre andern beta bizonal chi cont
              "ihrethalben iota kappa kontra lambda modulo natura omega phi pi puncto ratio röter sapperlot "
              "sigma solle spe summa ultima unserm unserthalben van vice ward weiland xi zeta "
              # names the dictionary gives a plural or a compound's flags
-             "Frank Rhön Trias").split()
+             "Frank Rhön Trias "
+             # words of one set phrase ("mit Fug und Recht", "auf Pump")
+             "Fug Pump").split()
 
 
 def nouns(stems, affixes):
@@ -89,11 +93,30 @@ def is_noun(stem, flags, plain):
     return any(lower[cut:] in plain for cut in range(3, len(lower) - 3))
 
 
+# Words the dictionary spells both ways are written as readers write them today: "f" for
+# "ph" in "-graf-" and "Fantasie" words ("Grafik", "fantastisch", "Delfin"); "Graph", the
+# figure of mathematics, is another word than "Graf".
+NEW_SPELLINGS = tuple((re.compile(p), f) for p, f in (
+    (r"(?<=[a-zäöü])graph", "graf"), (r"^Graph(?=i[ks])", "Graf"), (r"^graph(?=i[ks])", "graf"),
+    (r"^phantas", "fantas"), (r"^Phantas", "Fantas"), (r"^Delphin", "Delfin")))
+
+
+def modern(word):
+    for pattern, spelling in NEW_SPELLINGS:
+        word = pattern.sub(spelling, word)
+    return word
+
+
 LANGUAGE = Language(
     name="German", hunspell="de_DE", source="hunspell-de-de", licence="GPL-2+",
     frequency=("wordfreq", "de"), freedict="deu", words="ngerman", words_package="wngerman",
-    capitalised=nouns, affix_stems=False,
+    capitalised=nouns, affix_stems=False, respell=modern,
     odd_lemmas=(ZU_INFINITIVE, "^(?:" + "|".join(ODD_STEMS) + ")$"),
     odd_endings=("e", "en", "er", "es", "em"),
+    # A noun's form in -es is its genitive ("Tages", "Prozesses").
+    odd_forms=(r"^[A-ZÄÖÜ].*[^aeiouäöüy]es$",),
+    # Past the frequency list about one word in five is rare ("Inkunabel", "jählings"): the
+    # list takes fewer of them.
+    extra_lemmas=5000,
     extra_sources=2,
 )

@@ -36,7 +36,12 @@ NOT_WORDS = ("abc adm ai ali alna arild aps aqua aue aug avd busse ca cheng co d
              "skei skeid skeie skule sladd slime smul snev snytt soft sogne sose spe stane stange styl "
              "søken søta tai tane tanne tant tek temp term tess tet tille tora trade tritt trus truse "
              "trutt tufte tvi uffe ure usse uti utpå vara velle verdensbankene ving vone webbe yen åja "
-             "åle åssen").split()
+             "åle åssen bowle doctor granås huet nulle speed").split()
+
+def frem(word):
+    """Words of "fram" and "frem" ("framtid", "fremtid") are written with "frem"."""
+    return "frem" + word[4:] if word.startswith("fram") else word
+
 
 LANGUAGE = Language(
     name="Norwegian Bokmål", hunspell="nb_NO", source="hunspell-no", licence="GPL-2", licence_part="no",
@@ -46,6 +51,6 @@ LANGUAGE = Language(
     words_encoding="latin-1",
     odd_tags=("<gen>", "<compound-only-L>"), odd_forms=(r"(?:en|et|ne|ene|ers|as)s$",),
     odd_lemmas=("^(?:" + "|".join(ENGLISH + NOT_WORDS) + ")$",),
-    form_use=4.0, extra_lemmas=0,
+    form_use=4.0, extra_lemmas=0, respell=frem,
     names_by_twins=True,
 )

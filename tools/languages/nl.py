@@ -93,7 +93,8 @@ ODD = ("aed aha alf alla alleman aloud alv ama amor apa apr ara arbo ares aston 
        "opsta paso passe petit petto pinot pom prees quo rai rambo ri rover sant sar sas sept ti toto tri "
        "trias tweep uni vanop versa voip volks vous vve véél wegga wéér yard zelve zijt álle óók "
        "abc bah bam berge cuba dec eva ever feb goeds haag haha hamas hee high huize immer ineen jaap jee "
-       "jozef koen koog look mer moge neen nov okt que soest tijde und vloei walt zake zul").split()
+       "jozef koen koog look mer moge neen nov okt que soest tijde und vloei walt zake zul acte electro "
+       "griet zijne leur gemogen").split()
 # An acute accent inside a word only stresses it ("vóór", "géén", "écht"); "één" and loans
 # ending in it ("café") are words.
 STRESSED = r"[áíóú]|^(?!één$|élan$).*é."

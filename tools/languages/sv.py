@@ -7,7 +7,13 @@ from languages import Language
 
 # Archaic, rare or foreign words the frequencies rank high (a name or abbreviation written
 # the same: "arla", "sas").
-ODD = "abbot arla avis bliva damallsvenska eon franc hdmi lisma maxim sapiens tji".split()
+ODD = ("abbot arla avis bliva cred damallsvenska eon fiction franc hdmi lisma maxim näste ordf sapiens "
+       "tji").split()
+
+
+def swedish(word):
+    """Loans Swedish writes both ways are written the Swedish way ("kafé", "skanna")."""
+    return {"café": "kafé", "scanna": "skanna"}.get(word, word)
 
 LANGUAGE = Language(
     name="Swedish", hunspell="sv_SE", source="hunspell-sv", licence="LGPL-3", licence_part="sv_SE",
@@ -16,6 +22,6 @@ LANGUAGE = Language(
     freedict="swe", words="swedish", words_package="wswedish", words_encoding="latin-1",
     odd_tags=("<gen>", "<sup>", "<compound-only-L>"), odd_forms=(r"(?:ens|ets|nas|ernas|arnas|ornas|ings)$", r"^sas$"),
     odd_lemmas=("^(?:" + "|".join(ODD) + ")$",), forms_need_analysis=True,
-    form_use=6.0, extra_sources=2,
+    form_use=6.0, extra_sources=2, respell=swedish,
     names_by_twins=True,
 )
