@@ -22,6 +22,12 @@ def nfc(text):
     return unicodedata.normalize("NFC", text)
 
 
+def headword(text):
+    """A source's headword as the lists compare it: NFC, lower case, the Dutch ligature ĳ
+    written i j (as the Dutch list writes it)."""
+    return nfc(text).lower().replace("\u0133", "ij")
+
+
 # --- Frequencies ---------------------------------------------------------------------------
 
 def parse_wordfreq(buckets):
@@ -79,7 +85,7 @@ def freedict_entries(code):
             continue
         start, length = dict_number(fields[1]), dict_number(fields[2])
         text = data[start:start + length].decode("utf-8", errors="replace")
-        entries.setdefault(nfc(fields[0]).lower(), []).append(text)
+        entries.setdefault(headword(fields[0]), []).append(text)
     return entries
 
 
