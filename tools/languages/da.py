@@ -32,7 +32,9 @@ LANGUAGE = Language(
     licence_part="da_DK", frequency=("wordfreq", "da"),
     analyser=("apertium-swe-dan/dan-swe.automorf.bin", "apertium-swe-dan"),
     freedict="dan", words="danish", words_package="wdanish",
-    odd_tags=("<gen>", "<sup>", "<compound-only-L>"), odd_forms=(r"(?:en|et|ne|erne|ene|ernes)s$",),
+    odd_tags=("<gen>", "<sup>", "<compound-only-L>"),
+    # Frequent tokens the analyser takes for forms of a word: names ("niels") and archaic forms.
+    odd_forms=(r"(?:en|et|ne|erne|ene|ernes)s$", r"^(?:dan|dur|ellen|las|niels|tim|und|vore|vort)$"),
     odd_lemmas=("^(?:" + "|".join(ENGLISH + ODD) + ")$", ROMAN),
     compound_forms=False,
     extra_sources=2,

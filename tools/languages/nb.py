@@ -36,7 +36,12 @@ NOT_WORDS = ("abc adm ai ali alna arild aps aqua aue aug avd busse ca cheng co d
              "skei skeid skeie skule sladd slime smul snev snytt soft sogne sose spe stane stange styl "
              "søken søta tai tane tanne tant tek temp term tess tet tille tora trade tritt trus truse "
              "trutt tufte tvi uffe ure usse uti utpå vara velle verdensbankene ving vone webbe yen åja "
-             "åle åssen bowle doctor granås huet nulle speed").split()
+             "åle åssen bowle doctor granås huet nulle speed att audio gasse mis pater prost stene stri"
+             ).split()
+# Frequent tokens the analyser takes for forms of a word: names ("james", "helge") and
+# odd or dialect forms.
+ODD_FORMS = ("ana ant are bond des has helen helge ida james las lien lier mere okt overs pre ram tide tim times "
+             "tvers van venne").split()
 
 def frem(word):
     """Words of "fram" and "frem" ("framtid", "fremtid") are written with "frem"."""
@@ -49,7 +54,8 @@ LANGUAGE = Language(
     analyser=("apertium-nno-nob/nob-nno.automorf.bin", "apertium-nno-nob"),
     mythes="th_nb_NO_v2", mythes_package="mythes-no", words="bokmaal", words_package="wnorwegian",
     words_encoding="latin-1",
-    odd_tags=("<gen>", "<compound-only-L>"), odd_forms=(r"(?:en|et|ne|ene|ers|as)s$",),
+    odd_tags=("<gen>", "<compound-only-L>"),
+    odd_forms=(r"(?:en|et|ne|ene|ers|as)s$", "^(?:" + "|".join(ODD_FORMS) + ")$"),
     odd_lemmas=("^(?:" + "|".join(ENGLISH + NOT_WORDS) + ")$",),
     form_use=4.0, extra_lemmas=0, respell=frem,
     names_by_twins=True,

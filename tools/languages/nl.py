@@ -102,7 +102,9 @@ STRESSED = r"[áíóú]|^(?!één$|élan$).*é."
 LANGUAGE = Language(
     name="Dutch", hunspell="nl", source="hunspell-nl", licence="BSD-2-clause or CC-BY-3.0",
     frequency=("wordfreq", "nl"), freedict="nld", words="dutch", words_package="wdutch",
-    odd_lemmas=("^(?:" + "|".join(ODD) + ")$", STRESSED), form_use=4.0, extra_lemmas=0,
+    odd_lemmas=("^(?:" + "|".join(ODD) + ")$", STRESSED),
+    # Frequent tokens the stemmer takes for forms of a word: names, English words, odd forms.
+    odd_forms=(r"^(?:delft|goeds|https|loser|make|maker|stars|teleur|walt)$",), form_use=4.0, extra_lemmas=0,
     respell=spelled,
     word_list_counts=False, english_loans_shortest=3,
     names_by_twins=True,
