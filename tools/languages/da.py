@@ -2,7 +2,8 @@
 stemmer takes compounds for forms of their last word ("tyskland" of "land"): such forms are
 no entries. The dictionary lists English words that are no Danish ("yes", "house"), Roman
 numerals, and the frequencies rank abbreviations and names written in lower case ("atm",
-"lucia"): a reader listed them, and they are no lemmas."""
+"lucia") and rare short words: a reader listed them, and they are no lemmas. Everyday forms
+(plurals, definite forms, past tenses) are entries from 7 uses a million words on."""
 from languages import Language
 
 # English words the dictionary holds that a Danish reader does not take for Danish words.
@@ -25,7 +26,25 @@ ODD = ("abc adhd ae ais alba alf alma alto ansa ard arh atm atp babs balle bey b
        "jack jens jep jon karl kim leo miles palle pius pope power ruppe sir spencer star story søren "
        "tofte varde vejle von cover quintus gray pat gasse vort "
        # a spelling of "forpligtelse"
-       "forpligtigelse").split()
+       "forpligtigelse "
+       # rare, archaic and set-phrase words of up to five letters
+       "adle adræt afart afvej agne agter alun ambe amish aqua bagi balde basse bast batte beære bif "
+       "biord bisse boer boote boss bov bowle brase bule bumse bunde byret byrum bøvle cap cape cox "
+       "cutte dadle daffe dale daler dat dav deale degn deri derom derop derud dille dirk dirre dis "
+       "dixie dok dokke dolly dræne dusse dynd dyste dåd dælen entre ergo ester facon facto fager "
+       "favne ferm fif firme fixe fjor flove foged forgå forst fre fryde funke fuppe fure fut fælg "
+       "fænge gak gipse gire gnave gokke greje grime grube grum gruse gyde hamle hank helme herme "
+       "herom herop herpå herse hid hin his hisse hist hoc hooke horst hub hærge højne høvl iltog "
+       "indbo inte irre islæt issyl itu jamme joine jokes jolle junke kahyt kali kaper karte katar "
+       "kikke kimse kinin kip kippe kitte kling knase knobe knut kukke kyle kæmme kølle laban lens "
+       "levn liden lidet linge loco lut malte mande mart mele mille mire mixe morse mulde munde møge "
+       "mønne nag nage nana nas nasse nibe nuvel nørde oblat obo okker oktet olden omløb orde orne "
+       "ort otium pal pari pedel peer peppe perse pjalt plys praje prior pukke pøj quo rad rebe rille "
+       "rime rinde rippe ritte rouge ræs ræse scala sekt sem sifon simse skage skude skue skyts skøde "
+       "smøge snert sode somme spæde stade stime stub styg styk sysle sæter sømil sømme sørme talon "
+       "tara tele tern tese tikke toer toft togt tonse tot trit træl tysse udi udle utide utugt uven "
+       "valle vang vedel vera versa vom vrå væge vælde væsel yams yard ynde ytre yver åsyn ælde æter "
+       "øhav").split()
 
 LANGUAGE = Language(
     name="Danish", hunspell="da_DK", source="hunspell-da", licence="LGPL-2.1 or GPL-2 or MPL-1.1",
@@ -36,7 +55,7 @@ LANGUAGE = Language(
     # Frequent tokens the analyser takes for forms of a word: names ("niels") and archaic forms.
     odd_forms=(r"(?:en|et|ne|erne|ene|ernes)s$", r"^(?:dan|dur|ellen|las|niels|tim|und|vore|vort)$"),
     odd_lemmas=("^(?:" + "|".join(ENGLISH + ODD) + ")$", ROMAN),
-    compound_forms=False,
+    compound_forms=False, form_use=7.0,
     extra_sources=2,
     names_by_twins=True,
 )

@@ -36,8 +36,21 @@ NOT_WORDS = ("abc adm ai ali alna arild aps aqua aue aug avd busse ca cheng co d
              "skei skeid skeie skule sladd slime smul snev snytt soft sogne sose spe stane stange styl "
              "søken søta tai tane tanne tant tek temp term tess tet tille tora trade tritt trus truse "
              "trutt tufte tvi uffe ure usse uti utpå vara velle verdensbankene ving vone webbe yen åja "
-             "åle åssen bowle doctor granås huet nulle speed att audio gasse mis pater prost stene stri"
-             ).split()
+             "åle åssen bowle doctor granås huet nulle speed att audio gasse mis pater prost stene stri "
+             # rare, archaic and set-phrase words of up to five letters
+             "aure avkom bede befal begi berte bete bing blest bole bolte book bopel borge brake buk buste "
+             "campe cashe dage dekar derpå dokk domer dresse dry duge dunke dur duse eld endog ense ert est "
+             "este fals farse farte fenge flyge fore forut frels fyrst gagne gil gire gjesp glime glire "
+             "gryne gubb hanke hauke head heil heime herav herse hind hipe hisse hist hoi hook hute hvelv "
+             "hyre høl høle ifjor igår ikle inter jag jazze jøy kaie kall kamme karm kasus kat kis klore "
+             "knope kobbe krige kruse kube kung kuppe kure kvikk kyle lab leies leite lesse lex linke lom "
+             "losji lotte lunn luse lyge lynne løyve makk makte mane mang manne mekke minke miks mikse monn "
+             "monne motsi nam nat nebbe neie neve nikse omlag omme oppsi orge pang pante pappe pat pate pell "
+             "perm perse pilar pinke plott poll popp poppe punge purk purr pådra påta raide rake rakk rappe "
+             "reg repp rex ripp riss risse rist roing romer rushe rutt røste sanne seire sekst selen sett "
+             "sjuke skul skup skure skyts skøy snive sole sonde soppe stan strie stupe syte sørpå tamp tampe "
+             "tan teig telte tilbe till tind tolle tosk trad trøkk tuft tuve tæl tøv uant uss utav uting "
+             "uvenn vang varde varg varte vegre vipse viten voll webb").split()
 # Frequent tokens the analyser takes for forms of a word: names ("james", "helge") and
 # odd or dialect forms.
 ODD_FORMS = ("ana ant are bond des has helen helge ida james las lien lier mere okt overs pre ram tide tim times "
