@@ -44,7 +44,7 @@ ODD = ("abc adhd ae ais alba alf alma alto ansa ard arh atm atp babs balle bey b
        "smøge snert sode somme spæde stade stime stub styg styk sysle sæter sømil sømme sørme talon "
        "tara tele tern tese tikke toer toft togt tonse tot trit træl tysse udi udle utide utugt uven "
        "valle vang vedel vera versa vom vrå væge vælde væsel yams yard ynde ytre yver åsyn ælde æter "
-       "øhav").split()
+       "øhav cleare dean lotte son").split()
 
 LANGUAGE = Language(
     name="Danish", hunspell="da_DK", source="hunspell-da", licence="LGPL-2.1 or GPL-2 or MPL-1.1",

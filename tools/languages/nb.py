@@ -50,7 +50,7 @@ NOT_WORDS = ("abc adm ai ali alna arild aps aqua aue aug avd busse ca cheng co d
              "reg repp rex ripp riss risse rist roing romer rushe rutt røste sanne seire sekst selen sett "
              "sjuke skul skup skure skyts skøy snive sole sonde soppe stan strie stupe syte sørpå tamp tampe "
              "tan teig telte tilbe till tind tolle tosk trad trøkk tuft tuve tæl tøv uant uss utav uting "
-             "uvenn vang varde varg varte vegre vipse viten voll webb").split()
+             "uvenn vang varde varg varte vegre vipse viten voll webb amor plenty solar sverre").split()
 # Frequent tokens the analyser takes for forms of a word: names ("james", "helge") and
 # odd or dialect forms.
 ODD_FORMS = ("ana ant are bond des has helen helge ida james las lien lier mere okt overs pre ram tide tim times "
