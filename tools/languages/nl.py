@@ -94,7 +94,8 @@ ODD = ("aed aha alf alla alleman aloud alv ama amor apa apr ara arbo ares aston 
        "trias tweep uni vanop versa voip volks vous vve véél wegga wéér yard zelve zijt álle óók "
        "abc bah bam berge cuba dec eva ever feb goeds haag haha hamas hee high huize immer ineen jaap jee "
        "jozef koen koog look mer moge neen nov okt que soest tijde und vloei walt zake zul acte electro "
-       "griet zijne leur gemogen ast bie most beschot shisha verschiet cara oeps official yuan").split()
+       "griet zijne leur gemogen ast bie most beschot shisha verschiet cara oeps official yuan aurora "
+       "haram latino moor").split()
 # An acute accent inside a word only stresses it ("vóór", "géén", "écht"); "één" and loans
 # ending in it ("café") are words.
 STRESSED = r"[áíóú]|^(?!één$|élan$).*é."
@@ -104,7 +105,8 @@ LANGUAGE = Language(
     frequency=("wordfreq", "nl"), freedict="nld", words="dutch", words_package="wdutch",
     odd_lemmas=("^(?:" + "|".join(ODD) + ")$", STRESSED),
     # Frequent tokens the stemmer takes for forms of a word: names, English words, odd forms.
-    odd_forms=(r"^(?:acts|afghaan|delft|goeds|https|loser|make|maker|stads|stars|teleur|walt)$",), form_use=4.0, extra_lemmas=0,
+    odd_forms=(r"^(?:acts|afghaan|delft|goeds|grieken|https|loser|make|maker|oplet|por|stads|stars|teleur"
+               r"|walt)$",), form_use=4.0, extra_lemmas=0,
     respell=spelled,
     word_list_counts=False, english_loans_shortest=3,
     names_by_twins=True,
