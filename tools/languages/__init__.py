@@ -17,6 +17,8 @@ The knobs, with their defaults (see Language below):
   extra_lemmas       the most lemmas taken from the known-word sources past the frequency list
   extra_sources      how many known-word sources must hold such a lemma
   extra_longest      the longest such lemma, in letters
+  extras_by_use      such lemmas whose own spelling the frequency list holds come first (where
+                     the list's lower case gives a noun's use to a verb's form: German)
   form_use           the least use (per million words) of a form other than the lemma to be
                      an entry of its own; None: no forms but the lemmas
   longest_growth     the most letters a form may add to its lemma
@@ -50,8 +52,8 @@ The knobs, with their defaults (see Language below):
   odd_lemmas         regular expressions: a lemma matching one is never an entry
   respell            a function giving the spelling an entry is written in (Russian ё)
   affix_stems        a stem that needs an affix is a lemma, written as its first form (French
-                     "maison/S.()"); False where such stems are only compounds' parts (German
-                     "Abschieds", "klapp")
+                     "maison/S.()"); False where such stems are compounds' parts (German
+                     "Abschieds", "klapp"), but for the nouns `capitalised` gives
   capitalised        a function (stems, affixes) -> the capitalised stems that are words
                      (German nouns); by default a capitalised stem is a name and goes
   syllabic           consonants that make a syllable of a short word (Czech "prst")
@@ -93,6 +95,7 @@ class Language:
     extra_lemmas: int = 10000
     extra_sources: int = 1
     extra_longest: int = 12
+    extras_by_use: bool = False
     form_use: Optional[float] = 10.0
     longest_growth: int = 4
     odd_forms: tuple = ()

@@ -1,7 +1,8 @@
 """German: hunspell-de-de. Nouns are written with a capital: a capitalised stem is a noun
 when the dictionary gives it a plural, a case ending or a compound form (a name has at most
-the genitive "s"), or when it ends in a noun or a noun suffix. A stem that is only the first
-part of compounds ("Abschieds", "Heiß") is no word; a capitalised stem without a plural
+the genitive "s"), or when it ends in a noun or a noun suffix. A stem listed only for
+compounds is no word where it is another stem's compound form ("Abschieds", "Heiß"), and a
+noun where it is not ("Mitarbeiter"). A capitalised stem without a plural
 that English writes only with a capital, or whose English glosses are all names, is a name
 ("Dortmund", "Dänemark"). The dictionary also lists infinitives with "zu" ("anzurufen"),
 letters of the Greek alphabet, Latin phrases' words and archaic forms as stems: they are no
@@ -13,6 +14,8 @@ from lexicon import glosses, sources
 
 NOUN_FLAGS = set("EPNRTFpqgij")
 NOUN_SUFFIXES = ("ung", "heit", "keit", "schaft", "chen", "lein", "tum", "nis", "ion", "ität", "ismus")
+# What a noun's compound form adds to it ("Abschied-s", "Affe-n", "Freundin-nen").
+COMPOUND_ENDINGS = ("s", "es", "n", "en", "e", "ns", "ens", "nen")
 # The flags of a noun's plural.
 PLURAL_FLAGS = set("EPNRTFpqg")
 # Nouns without a plural that English writes with a capital, or that the bilingual
@@ -21,7 +24,8 @@ KNOWN = set("""Januar Februar März April Mai Juni Juli August September Oktober
     Aschermittwoch Fronleichnam Halloween Ostern Pfingsten Weihnachten Islam Esperanto Fahrenheit
     Celsius Heiland Herrgott Messias Nikolaus Oberstleutnant Parmesankäse Orient Biedermeier
     Heilsarmee Olymp Bernstein Diaspora Labrador Mafia Schnabel Steinmetz Menschheit Memoiren
-    Fastnacht Evidenz Arbeiterschaft Publizistik""".split())
+    Fastnacht Evidenz Arbeiterschaft Publizistik Kraft Koch Faust Donner Mensa Brut Apartheid Gotik
+    Nirwana Plexiglas Vaseline Pustekuchen Karwoche Walpurgisnacht""".split())
 
 # Infinitives with "zu" after a separable prefix ("anzurufen", "hinzuzufügen"); "hinzufügen",
 # "dazugehören", "bevorzugen", "sozusagen" and the verbs of "zucken" are words of their own.
@@ -68,18 +72,34 @@ def is_name(noun, flags, cased, explained):
 
 def common_nouns(stems, affixes):
     plain = set()
+    words = set()  # the stems that are words alone
     for stem, flag_text in stems:
         flags = affixes.parse_flags(flag_text)
         if stem[:1].isupper() and stem[1:].islower() and flags & NOUN_FLAGS and not flags & affixes.excluded:
             plain.add(stem.lower())
+        if not flags & affixes.need_affix:
+            words.add(stem)
     out = set()
     for stem, flag_text in stems:
         if not stem[:1].isupper() or not stem[1:].islower():
             continue
         flags = affixes.parse_flags(flag_text)
+        if flags & affixes.need_affix and compound_part(stem, words):
+            continue
         if is_noun(stem, flags, plain):
             out.add(stem)
     return out
+
+
+def compound_part(stem, words):
+    """A stem the dictionary lists only for compounds is a word's compound form when that word
+    is a stem of its own: a noun's genitive or plural ("Abschieds", "Affen"), an adjective, a
+    numeral or a verb's stem written with a capital ("Heiß", "Sechs", "Fahr"). Otherwise it is
+    a noun of its own ("Mitarbeiter", "Standort")."""
+    lower = stem.lower()
+    if any(stem[:-len(e)] in words for e in COMPOUND_ENDINGS if stem.endswith(e)):
+        return True
+    return lower in words or any(lower + e in words for e in ("n", "en"))
 
 
 def is_noun(stem, flags, plain):
@@ -116,7 +136,7 @@ LANGUAGE = Language(
     # A noun's form in -es is its genitive ("Tages", "Prozesses").
     odd_forms=(r"^[A-ZÄÖÜ].*[^aeiouäöüy]es$",),
     # Past the frequency list about one word in five is rare ("Inkunabel", "jählings"): the
-    # list takes fewer of them.
-    extra_lemmas=5000,
+    # list takes fewer of them, those whose own spelling is used first ("Macht").
+    extra_lemmas=5000, extras_by_use=True,
     extra_sources=2,
 )

@@ -49,7 +49,7 @@ def dictionary_lemmas(language, affixes, stems):
         flags = affixes.parse_flags(flag_text)
         if flags & affixes.excluded - affixes.need_affix:
             continue
-        if flags & affixes.need_affix and not language.affix_stems:
+        if flags & affixes.need_affix and not language.affix_stems and stem not in capitalised:
             continue
         stem = language.spelled(sources.nfc(stem))
         if any(c.isupper() for c in stem) and stem not in capitalised:
@@ -121,12 +121,14 @@ class Lexicon:
         self.analyses = {w: [(language.spelled(l), t) for l, t in a] for w, a in self.analyses.items()}
         if language.capitalised:
             # A capitalised spelling that hunspell derives from a lowercase stem (German
-            # "Regierung" of "regieren") is a noun of its own where its lowercase is no word.
+            # "Regierung" of "regieren", "Hauptbahnhof" of a compound's part "bahn") is a noun
+            # of its own where its lowercase is no word.
+            parts = {language.spelled(s) for s, t in stems if affixes.parse_flags(t) & affixes.need_affix}
             for form, spellings in self.variants.items():
                 for spelling in spellings:
                     found = self.stems.get(spelling, ())
                     if (spelling[:1].isupper() and form not in spellings and spelling not in self.lemmas
-                            and any(s[:1].islower() and s in self.lemmas for s in found)
+                            and any(s[:1].islower() and (s in self.lemmas or s in parts) for s in found)
                             and not any(s[:1].isupper() and s in self.lemmas for s in found)):
                         self.lemmas[spelling] = [""]
         self.form_lemmas = ranking.lemmas_of_forms(self.variants, self.stems, self.analyses, self.lemmas)
@@ -201,7 +203,8 @@ def build(code, language, lexicon=None):
         ranked = [l for l in ranked if l.lower() not in names]
         holders = {l: n for l, n in holders.items() if l.lower() not in names}
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
-                                  language.extra_longest, language.extra_lemmas)
+                                  language.extra_longest, language.extra_lemmas,
+                                  lex.frequency if language.extras_by_use else None)
     order = ranked + extras
     lemma_rank = {l: i for i, l in enumerate(order)}
 

@@ -118,13 +118,16 @@ def rank_lemmas(score, least):
     return sorted((l for l, s in score.items() if s >= least), key=lambda l: (-score[l], digest(l)))
 
 
-def extra_lemmas(lemmas, ranked, holders, need, longest, most):
+def extra_lemmas(lemmas, ranked, holders, need, longest, most, use=None):
     """Lemmas past the frequency list that `need` known-word sources hold (`holders` counts
     them per lemma), at most `longest` letters, at most `most`: those most sources hold
-    first, then by digest."""
+    first, then (where `use` gives the frequencies of forms) those whose own spelling is most
+    used (German "Macht", whose use the frequencies, in lower case, give to "macht" of
+    "machen"), then by digest."""
     taken = set(ranked)
+    use = use or {}
     pool = [l for l in lemmas if l not in taken and holders.get(l, 0) >= need and len(l) <= longest]
-    pool.sort(key=lambda l: (-holders[l], digest(l)))
+    pool.sort(key=lambda l: (-holders[l], -use.get(l.lower(), 0.0), digest(l)))
     return pool[:most]
 
 
