@@ -4,7 +4,7 @@ from the ordinary ones."""
 import pytest
 
 import languages
-from languages import de
+from languages import de, nl
 
 
 @pytest.mark.parametrize("code", languages.CODES)
@@ -38,8 +38,16 @@ def test_every_language_has_a_table(code):
     ("eo", "ŝin", [], True),
     ("sv", "skinnbyxornas", [("skinnbyxa", "<n><ut><pl><def><gen>")], True),
     ("sv", "hästarna", [("häst", "<n><ut><pl><def><nom>")], False),
+    ("sv", "barns", [("barn", "<n><nt><sg><ind><gen>"), ("barn", "<n><nt><sg><ind><cmp><compound-only-L>")], True),
+    ("sv", "dags", [("dag", "<n><ut><sg><ind><gen>"), ("dags", "<adv>")], False),
+    ("sv", "dna", [], True),  # the analyser does not know it
     ("da", "husets", [], True),
+    ("da", "niels", [("el", "<n>")], True),
     ("nb", "bilens", [], True),
+    ("nb", "james", [("jam", "<n>")], True),
+    ("nl", "https", [], True),
+    ("de", "Tages", [], True),
+    ("de", "Autos", [], False),
     ("hu", "árpáéért", [], True),
     ("ar", "كتابهما", [], True),
     ("ar", "الكتاب", [], True),
@@ -241,3 +249,56 @@ def test_czech_case_families():
     # "ovoce" is an everyday word of its family; "psa", "psu" are only two.
     assert cs.case_families(bare) == {"domu", "domy", "domě", "domů", "ovocem", "ovoci"}
     assert languages.load("cs").odd_lemma("námi") and not languages.load("cs").odd_lemma("námitka")
+
+
+@pytest.mark.parametrize("code, lemma, odd", [
+    ("de", "anzurufen", True),
+    ("de", "hinzuzufügen", True),
+    ("de", "hinzufügen", False),
+    ("de", "zusammenzucken", False),
+    ("de", "ward", True),
+    ("da", "iii", True),
+    ("da", "vi", False),
+    ("nl", "vóór", True),
+    ("nl", "écht", True),
+    ("nl", "één", False),
+    ("nl", "café", False),
+    ("nb", "mva", True),
+    ("nb", "hus", False),
+    ("sv", "hdmi", True),
+])
+def test_odd_lemmas(code, lemma, odd):
+    assert languages.load(code).odd_lemma(lemma) == odd
+
+
+@pytest.mark.parametrize("code, word, spelled", [
+    ("de", "Graphik", "Grafik"),
+    ("de", "geographisch", "geografisch"),
+    ("de", "Graph", "Graph"),
+    ("de", "phantastisch", "fantastisch"),
+    ("nb", "framtid", "fremtid"),
+    ("sv", "café", "kafé"),
+])
+def test_one_spelling(code, word, spelled):
+    assert languages.load(code).spelled(word) == spelled
+
+
+@pytest.mark.parametrize("stem, infinitive", [
+    ("buig", "buigen"), ("verstop", "verstoppen"), ("slaag", "slagen"), ("leef", "leven"),
+    ("reis", "reizen"), ("zie", "zien"),
+])
+def test_dutch_infinitive_of_a_stem(stem, infinitive):
+    assert infinitive in nl.infinitives(stem)
+
+
+@pytest.mark.parametrize("noun, flags, name", [
+    ("Dortmund", {"S"}, True),    # English writes it only with a capital
+    ("Dänemark", {"S"}, True),    # glossed "Denmark"
+    ("Memel", {"m"}, True),       # no plural, no genitive, not explained
+    ("Buddhismus", {"S"}, False),
+    ("Haus", {"E", "S"}, False),
+])
+def test_german_names(noun, flags, name):
+    cased = {"Dortmund", "Denmark"}
+    explained = {"dänemark": ["Dänemark\n  Denmark"]}
+    assert de.is_name(noun, flags, cased, explained) == name

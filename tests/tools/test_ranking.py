@@ -78,6 +78,18 @@ def test_forms_enter_by_use_growth_and_rules():
     assert chosen == {"chats": ("chat", 2e-5)}
 
 
+@pytest.mark.parametrize("form, lemma, kept", [
+    ("sozialen", "sozial", False),     # an adjective's case ending
+    ("Freunde", "Freund", True),       # a noun's plural
+    ("tyskland", "land", False),       # a compound the stemmer takes for a form
+    ("landet", "land", True),
+])
+def test_forms_by_ending_and_compound(form, lemma, kept):
+    chosen = ranking.choose_forms({form: 1e-4}, {form: {form: [lemma]}}, {lemma: 0}, 1e-5, 8,
+                                  lambda s, f, l: False, ("e", "en"), compounds=False)
+    assert (form in chosen) == kept
+
+
 @pytest.mark.parametrize("word, capitalised, syllabic, ok", [
     ("maison", False, "", True),
     ("Maison", False, "", False),

@@ -29,6 +29,7 @@ The knobs, with their defaults (see Language below):
   loan_sources       the known-word sources that tell a word of the language from an English
                      loan ("freedict", "translations", "mythes", "words", "back"); by default
                      all of them
+  words_encoding     the encoding of Debian's word list (ISO-8859-1 for Swedish, Norwegian)
   min_use            the least use (per million words) of a lemma's forms that ranks it
   short_seen         a lemma of at most this many characters is an entry only where the
                      frequency list holds it as it is written (Turkish: 5); 0: no such rule
@@ -39,10 +40,17 @@ The knobs, with their defaults (see Language below):
   extra_longest      the longest such lemma, in letters
   extra_lemma        a function ranked lemmas -> a test of a lemma past the frequency list
                      (Esperanto: built of the ranked lemmas' roots and the affixes)
+  extras_by_use      such lemmas whose own spelling the frequency list holds come first (where
+                     the list's lower case gives a noun's use to a verb's form: German)
   form_use           the least use (per million words) of a form other than the lemma to be
                      an entry of its own; None: no forms but the lemmas
   longest_growth     the most letters a form may add to its lemma
   odd_forms          regular expressions: a form (not a lemma) matching one is never an entry
+  odd_endings        a form that is a lemma in lower case plus one of these endings is never
+                     an entry (German adjectives' case endings: "gesellschaftlichen")
+  compound_forms     a form that is another word written before its lemma counts as a form
+                     of it; False where the stemmer takes compounds so (Danish "tyskland",
+                     "land")
   odd_tags           analyser tags: a form whose every analysis holds one is never an entry
   forms_need_analysis  a form the analyser does not know is never an entry (it catches
                      regional forms the analyser leaves out, as Spanish voseo)
@@ -55,6 +63,7 @@ The knobs, with their defaults (see Language below):
                      holds is foreign: not an entry
   loans_need_freedict  such a word of at most this many letters is foreign unless the
                      bilingual dictionary holds it or the analyser knows it (0: no such rule)
+  english_loans_shortest  the shortest lemma the test of English words looks at
   names_by_gloss     a lemma whose English glosses are all names in English (Debian's
                      wamerican has them only capitalised) is a name (for a script without
                      capitals: Arabic)
@@ -63,6 +72,9 @@ The knobs, with their defaults (see Language below):
                      sources are large)
   twins_need_freedict  only the bilingual dictionary, or the analyser reading the word as
                      no name, spares such a lemma (where the word list holds names too)
+  word_list_counts   Debian's word list of the language counts as a known-word source in the
+                     tests of English words, names and unknown lemmas (not where it lists
+                     names and English words too: Dutch)
   attested           a lemma that neither the frequency list, a known-word source nor the
                      analyser knows is no entry: hunspell's stemmer made it of another
                      word's forms (Brazilian "lindar" of "linda")
@@ -108,6 +120,9 @@ The knobs, with their defaults (see Language below):
   respell            a function giving the spelling an entry is written in (Russian ё)
   same_puzzle        a function giving the letters a player sees of an entry, where the game
                      makes some letters one (Arabic alefs): two entries it makes one stay once
+  affix_stems        a stem that needs an affix is a lemma, written as its first form (French
+                     "maison/S.()"); False where such stems are compounds' parts (German
+                     "Abschieds", "klapp"), but for the nouns `capitalised` gives
   capitalised        a function (stems, affixes) -> the capitalised stems that are words
                      (German nouns); by default a capitalised stem is a name and goes
   syllabic           consonants that make a syllable of a short word (Czech "prst")
@@ -179,6 +194,7 @@ class Language:
     mythes_main: bool = False
     loan_sources: Optional[tuple] = None
     freedict_names: bool = False
+    words_encoding: str = "utf-8"
     min_use: float = 1.0
     unheld_use: Optional[float] = None
     short_seen: int = 0
@@ -186,9 +202,12 @@ class Language:
     extra_sources: int = 1
     extra_longest: int = 12
     extra_lemma: Optional[Callable] = None
+    extras_by_use: bool = False
     form_use: Optional[float] = 10.0
     longest_growth: int = 4
     odd_forms: tuple = ()
+    odd_endings: tuple = ()
+    compound_forms: bool = True
     odd_tags: tuple = ()
     odd_lemmas: tuple = ()
     form_flags: str = ""
@@ -201,6 +220,8 @@ class Language:
     segment: bool = False
     listed_forms: bool = False
     english_loans: bool = True
+    word_list_counts: bool = True
+    english_loans_shortest: int = 4
     names_by_gloss: bool = False
     names_by_twins: bool = False
     twins_need_freedict: bool = False
@@ -214,6 +235,7 @@ class Language:
     same_puzzle: Optional[Callable[[str], str]] = None
     word_stems: Optional[Callable] = None
     analyse: Optional[Callable] = None
+    affix_stems: bool = True
     capitalised: Optional[Callable] = None
     syllabic: str = ""
     shown: str = ""

@@ -51,6 +51,8 @@ def dictionary_lemmas(language, affixes, stems):
         flags = affixes.parse_flags(flag_text)
         if flags & affixes.excluded - affixes.need_affix:
             continue
+        if flags & affixes.need_affix and not language.affix_stems and stem not in capitalised:
+            continue
         stem = language.spelled(sources.nfc(stem))
         if any(c.isupper() for c in stem) and stem not in capitalised:
             continue
@@ -188,12 +190,14 @@ class Lexicon:
         self.analyses = {w: [(language.spelled(l), t) for l, t in a] for w, a in self.analyses.items()}
         if language.capitalised:
             # A capitalised spelling that hunspell derives from a lowercase stem (German
-            # "Regierung" of "regieren") is a noun of its own where its lowercase is no word.
+            # "Regierung" of "regieren", "Hauptbahnhof" of a compound's part "bahn") is a noun
+            # of its own where its lowercase is no word.
+            parts = {language.spelled(s) for s, t in stems if affixes.parse_flags(t) & affixes.need_affix}
             for form, spellings in self.variants.items():
                 for spelling in spellings:
                     found = self.stems.get(spelling, ())
                     if (spelling[:1].isupper() and form not in spellings and spelling not in self.lemmas
-                            and any(s[:1].islower() and s in self.lemmas for s in found)
+                            and any(s[:1].islower() and (s in self.lemmas or s in parts) for s in found)
                             and not any(s[:1].isupper() and s in self.lemmas for s in found)):
                         self.lemmas[spelling] = [""]
         self.form_lemmas = ranking.lemmas_of_forms(self.variants, self.stems, self.analyses, self.lemmas)
@@ -259,7 +263,8 @@ class Lexicon:
                 sets["mythes"] = (sources.mythes_main_words(language.mythes) if language.mythes_main
                                   else sources.mythes_words(language.mythes, lower=not language.words_cased))
             if language.words:
-                sets["words"] = sources.word_list(language.words, lower=not language.words_cased)
+                sets["words"] = sources.word_list(language.words, lower=not language.words_cased,
+                                                 encoding=language.words_encoding)
             if language.back_freedict:
                 sets["back"] = sources.freedict_back_translations(language.back_freedict)
             self._known_sets = sets
@@ -351,6 +356,13 @@ def build(code, language, lexicon=None):
         ranked = [l for l in ranked if ranking.characters(l) > language.short_seen or l in lex.frequency]
     if language.unheld_use is not None:
         ranked = [l for l in ranked if holders.get(l) or score.get(l, 0.0) >= language.unheld_use / 1e6]
+    # The sources that tell a word of the language from a name or an English word: all of
+    # them, but Debian's word list where it lists names and English words too
+    # (`word_list_counts`); for loans and unknown words, those `loan_sources` names.
+    held = (holders if language.word_list_counts
+            else lex.holders(names=[n for n in lex.known_sets() if n != "words"]))
+    own = held if not language.loan_sources else lex.holders(
+        names=[n for n in language.loan_sources if language.word_list_counts or n != "words"])
     if language.names_by_twins:
         # A lemma whose capitalised twin is a stem of the dictionary too ("celia", "Celia") and
         # that no known-word source holds is taken for the name; where the word lists hold
@@ -361,14 +373,13 @@ def build(code, language, lexicon=None):
             spared = {l for l in ranked if l.lower() in said
                       or any("<np>" not in tags for _, tags in lex.analyses.get(l, ()))}
         else:
-            spared = {l for l in ranked if holders.get(l)}
+            spared = {l for l in ranked if held.get(l)}
         ranked = [l for l in ranked if l in spared or l[:1].upper() + l[1:] not in lex.capitalised_stems]
     if language.unknown_need_source:
         # A lemma the analyser does not know ("млрд", "политико") is no word of its own unless
         # a known-word source holds it; one the analyser knows only as an odd form of another
         # lemma ("nami", "беженцев") is none at all.
         said = getattr(lex, "analyser_lemmas", set())
-        own = lex.holders(names=language.loan_sources) if language.loan_sources else holders
         mode = language.unknown_need_source
         ranked = [l for l in ranked
                   if own.get(l) or l in said or lex.analyses.get(l)
@@ -385,7 +396,6 @@ def build(code, language, lexicon=None):
         # A short one (`loans_need_freedict` letters at most) stays only where the bilingual
         # dictionary holds it or the analyser knows it: the word lists hold "funky" and "bang".
         english = {w for w in sources.word_list("american-english", lower=False) if w.islower()}
-        own = lex.holders(names=language.loan_sources) if language.loan_sources else holders
         strict = language.loans_need_freedict
         said = lex.analysed_lemmas() if strict else set()
 
@@ -394,12 +404,11 @@ def build(code, language, lexicon=None):
                 return True
             if len(lemma) <= strict:
                 return lemma.lower() in lex.freedict() or lemma in said
-            return bool(own.get(lemma)) or len(lemma) < 4
+            return bool(own.get(lemma)) or len(lemma) < language.english_loans_shortest
 
         ranked = [l for l in ranked if native(l)]
     if language.english_names:
         cased = sources.word_list("american-english", lower=False)
-        own = lex.holders(names=language.loan_sources) if language.loan_sources else holders
         ranked = [l for l in ranked if own.get(l) or l[:1].upper() + l[1:] not in cased]
     names = set()
     if language.names_by_gloss:
@@ -417,7 +426,8 @@ def build(code, language, lexicon=None):
         admits = language.extra_lemma(ranked)
         holders = {l: n if admits(l) else 0 for l, n in holders.items()}
     extras = ranking.extra_lemmas(lex.lemmas, ranked, holders, language.extra_sources,
-                                  language.extra_longest, language.extra_lemmas)
+                                  language.extra_longest, language.extra_lemmas,
+                                  lex.frequency if language.extras_by_use else None)
     if language.short_seen:
         extras = [l for l in extras if ranking.characters(l) > language.short_seen]
     if language.name_adjectives:
@@ -443,9 +453,19 @@ def build(code, language, lexicon=None):
 
     forms = {}
     if language.form_use is not None:
+        def odd(spelling, form, lemma):
+            # Where nouns are capitalised, a form written in lower case whose capitalised
+            # spelling is a noun's form too ("welle", "Welle") is mostly the noun in the
+            # frequencies.
+            twin = spelling[:1].upper() + spelling[1:]
+            if (language.capitalised and spelling.islower() and twin in lex.variants.get(form, ())
+                    and any(s[:1].isupper() and s in lex.lemmas for s in lex.stems.get(twin, ()))):
+                return True
+            return language.odd_form(spelling, lex.analyses.get(form, ()), lemma)
+
         forms = ranking.choose_forms(
             lex.frequency, lex.form_lemmas, lemma_rank, language.form_use / 1e6, language.longest_growth,
-            lambda spelling, form, lemma: language.odd_form(spelling, lex.analyses.get(form, ()), lemma))
+            odd, language.odd_endings, language.compound_forms)
     if language.form_flags:
         forms = {s: (l, u) for s, (l, u) in forms.items() if s in flag_forms(lex, l, language.form_flags)}
 

@@ -128,21 +128,26 @@ def rank_lemmas(score, least):
     return sorted((l for l, s in score.items() if s >= least), key=lambda l: (-score[l], digest(l)))
 
 
-def extra_lemmas(lemmas, ranked, holders, need, longest, most):
+def extra_lemmas(lemmas, ranked, holders, need, longest, most, use=None):
     """Lemmas past the frequency list that `need` known-word sources hold (`holders` counts
     them per lemma), at most `longest` letters, at most `most`: those most sources hold
-    first, then by digest."""
+    first, then (where `use` gives the frequencies of forms) those whose own spelling is most
+    used (German "Macht", whose use the frequencies, in lower case, give to "macht" of
+    "machen"), then by digest."""
     taken = set(ranked)
+    use = use or {}
     pool = [l for l in lemmas if l not in taken and holders.get(l, 0) >= need and len(l) <= longest]
-    pool.sort(key=lambda l: (-holders[l], digest(l)))
+    pool.sort(key=lambda l: (-holders[l], -use.get(l.lower(), 0.0), digest(l)))
     return pool[:most]
 
 
-def choose_forms(frequency, form_lemmas, lemma_rank, least, growth, odd):
+def choose_forms(frequency, form_lemmas, lemma_rank, least, growth, odd, endings=(), compounds=True):
     """Forms other than the lemmas that are entries of their own: used at least `least`
     times a word, a form of a chosen lemma (`lemma_rank` gives each its place), at most
-    `growth` characters longer than it, not odd (`odd(spelling, form, lemma)` says). Returns
-    {spelling: (lemma, frequency)}, each with the best ranked of its lemmas."""
+    `growth` characters longer than it, not odd (`odd(spelling, form, lemma)` says), not a
+    lemma in lower case plus one of `endings` (German adjectives' case endings); without
+    `compounds`, not another word written before the lemma (Danish "tyskland" of "land").
+    Returns {spelling: (lemma, frequency)}, each with the best ranked of its lemmas."""
     out = {}
     for form, spellings in form_lemmas.items():
         use = frequency[form]
@@ -154,6 +159,10 @@ def choose_forms(frequency, form_lemmas, lemma_rank, least, growth, odd):
                 continue
             lemma = min(chosen, key=lemma_rank.get)
             if characters(spelling) - characters(lemma) > growth or odd(spelling, form, lemma):
+                continue
+            if lemma.islower() and spelling.startswith(lemma) and spelling[len(lemma):] in endings:
+                continue
+            if not compounds and spelling.endswith(lemma) and not spelling.startswith(lemma):
                 continue
             if spelling not in out or use > out[spelling][1]:
                 out[spelling] = (lemma, use)

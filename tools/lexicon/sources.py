@@ -23,6 +23,12 @@ def nfc(text):
     return unicodedata.normalize("NFC", text)
 
 
+def headword(text):
+    """A source's headword as the lists compare it: NFC, lower case, the Dutch ligature ĳ
+    written i j (as the Dutch list writes it)."""
+    return nfc(text).lower().replace("\u0133", "ij")
+
+
 # --- Frequencies ---------------------------------------------------------------------------
 
 def parse_wordfreq(buckets):
@@ -80,7 +86,7 @@ def freedict_entries(code, suffix="-eng"):
             continue
         start, length = dict_number(fields[1]), dict_number(fields[2])
         text = data[start:start + length].decode("utf-8", errors="replace")
-        entries.setdefault(nfc(fields[0]).lower(), []).append(text)
+        entries.setdefault(headword(fields[0]), []).append(text)
     return entries
 
 
@@ -177,9 +183,10 @@ def mythes_words(name, lower=True):
     return words
 
 
-def word_list(name, lower=True):
-    """The words of Debian's word list /usr/share/dict/<name>, in lower case unless asked."""
-    text = (WORDS / name).read_bytes().decode("utf-8", errors="replace")
+def word_list(name, lower=True, encoding="utf-8"):
+    """The words of Debian's word list /usr/share/dict/<name>, in lower case unless asked
+    (some lists, as Swedish and Norwegian, are written in ISO-8859-1)."""
+    text = (WORDS / name).read_bytes().decode(encoding, errors="replace")
     return {nfc(w).lower() if lower else nfc(w) for w in text.split("\n") if w}
 
 
