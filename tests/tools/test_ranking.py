@@ -62,6 +62,24 @@ def test_lemmas_only_the_stemmer_tells_go_and_their_known_forms_stand_in(knobs, 
     assert set(build.known_scores(Lex, holders, Language("x", "x", "x", "x", **knobs))) == kept
 
 
+@pytest.mark.parametrize("names, counts", [
+    (None, {"dom": 3, "madison": 1, "okay": 2, "xyz": 0}),
+    (["freedict"], {"dom": 1, "madison": 0, "okay": 0, "xyz": 0}),
+    (["freedict", "back"], {"dom": 2, "madison": 0, "okay": 1, "xyz": 0}),
+    (["words", "translations"], {"dom": 1, "madison": 1, "okay": 1, "xyz": 0}),
+])
+def test_holders_count_only_the_sources_named(names, counts):
+    from lexicon import build
+
+    class Lex:
+        lemmas = {"dom": ["S"], "madison": [""], "okay": [""], "xyz": [""]}
+        known_sets = staticmethod(lambda: {"freedict": {"dom"}, "words": {"dom", "madison", "okay"},
+                                           "back": {"dom", "okay"}})
+
+    assert build.Lexicon.holders(Lex, names=names) == counts
+    assert build.Lexicon.holders(Lex, ["Dom"], names) == {"Dom": counts["dom"]}
+
+
 def test_extra_lemmas_need_sources_and_a_length():
     holders = {"alpha": 2, "beta": 1, "gamma": 0, "epsilonepsilon": 2, "delta": 1}
     assert ranking.extra_lemmas(holders, ["delta"], holders, 1, 12, 5)[0] == "alpha"
