@@ -5,9 +5,10 @@ import hashlib
 import unicodedata
 
 # Characters hunspell's word lists hold that are no letter of a word: the modifier letter
-# apostrophe, and the Arabic vowel signs, written only in teaching texts; a letter that
-# carries one is a character of its own, which a player typing the letter would not find.
-NOT_LETTERS = {"\u02bc", "\u0670"} | {chr(c) for c in range(0x064B, 0x0660)}
+# apostrophe, the ordinal indicators of abbreviations ("nº"), and the Arabic vowel signs,
+# written only in teaching texts; a letter that carries one is a character of its own, which a
+# player typing the letter would not find.
+NOT_LETTERS = {"\u02bc", "\u00aa", "\u00ba", "\u0670"} | {chr(c) for c in range(0x064B, 0x0660)}
 
 # A word of up to three letters in an alphabet holds a vowel ("km", "cm", "ms" are
 # abbreviations).
