@@ -218,7 +218,7 @@ QString lowered(const QString &text, const char *language)
     return lowerCase(text, language, nullptr);
 }
 
-bool standsRevealed(QStringView character, QStringView shownToo)
+bool standsRevealedBeyondAscii(QStringView character, QStringView shownToo)
 {
     return revealed(character.utf16(), character.size(), shownToo);
 }

@@ -55,7 +55,13 @@ QString lowered(const QString &text, const char *language = "");
 // made of format and default-ignorable code points alone. It is shown from the start, like the
 // blank between the words of a phrase. `shownToo`: letters a list's language also shows from
 // the start, with whatever marks they carry (GuessMatching::shownFromStart()).
-bool standsRevealed(QStringView character, QStringView shownToo = {});
+bool standsRevealedBeyondAscii(QStringView character, QStringView shownToo);
+inline bool standsRevealed(QStringView character, QStringView shownToo = {})
+{
+    if (const char16_t c = character.size() == 1 ? character.front().unicode() : 0x80; c < 0x80)
+        return c <= 0x20 || c == 0x7F; // ASCII: a blank or a control, as in most entries
+    return standsRevealedBeyondAscii(character, shownToo);
+}
 bool isWhiteSpace(QStringView character);
 
 } // namespace velmora::characters

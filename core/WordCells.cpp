@@ -26,11 +26,18 @@ QString WordCells::text() const
 {
     if (answer)
         return letters.text();
-    QString text;
-    text.reserve(2 * letters.size());
+    // Written in place, since an entry may have millions of cells.
+    qsizetype size = letters.size();
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        size += shown.at(i) ? letters.at(i).size() : 1;
+    QString text(size, Qt::Uninitialized);
+    QChar *out = text.data();
     for (qsizetype i = 0; i < letters.size(); ++i) {
-        text += shown.at(i) ? letters.at(i) : u"_";
-        text += u' ';
+        if (shown.at(i))
+            out = std::copy(letters.at(i).begin(), letters.at(i).end(), out);
+        else
+            *out++ = u'_';
+        *out++ = u' ';
     }
     return text;
 }
